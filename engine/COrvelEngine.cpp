@@ -1,0 +1,63 @@
+#include "engine/COrvelEngine.h"
+
+#include "dictionary/scalar_variables.h"
+#include "engine/code_module.h"
+#include "engine/engine_blocks.h"
+#include "engine/install_prefix.h"
+#include "link/COrvelTLLink.h"
+
+#include <new>
+
+namespace {
+using ASMEZIFunction = void (*)(BlockPointerCallbackFunction);
+using ASMECCFunction = void (*)();
+
+// The link's storage comes from the module; no destructor ever runs on it.
+COrvelTLLink* NewDesignTreeLink()
+{
+    void* storage = ::operator new(sizeof(COrvelTLLink), std::nothrow);
+    return storage != nullptr ? new (storage) COrvelTLLink : nullptr;
+}
+}  // namespace
+
+COrvelEngine::COrvelEngine() : DesignTreeLink(NewDesignTreeLink())
+{
+    // Another object's handle is overwritten, not released: loading the same module
+    // again gives the same handle and one more reference.
+    CodeModuleHandle = LoadEngineModule(InstallPrefix(), CodeModuleBaseName);
+}
+
+COrvelEngine::~COrvelEngine()
+{
+    if (CodeModuleHandle != nullptr)
+        FreeLibrary(CodeModuleHandle);
+}
+
+bool COrvelEngine::TransferData(ScalarMap* scalars, ArrayMap*)
+{
+    if (CodeModuleHandle == nullptr)
+        return true;
+    const auto asmezi = FindEntryPoint<ASMEZIFunction>(CodeModuleHandle, "ASMEZI");
+    if (asmezi == nullptr)
+        return true;
+    asmezi(&BlockPointerCallback);
+    if (scalars != nullptr && BlockAddressesHandedOver())
+        TransferScalarVariables(scalars, HostToEngine, 0);
+    return true;
+}
+
+bool COrvelEngine::CheckData(ScalarMap* scalars, ArrayMap*)
+{
+    if (CodeModuleHandle == nullptr)
+        return false;
+    const auto asmecc = FindEntryPoint<ASMECCFunction>(CodeModuleHandle, "ASMECC");
+    if (asmecc == nullptr)
+        return false;
+    asmecc();
+    // Without blocks nothing came back from the engine: do not report success.
+    if (!BlockAddressesHandedOver())
+        return false;
+    if (scalars != nullptr)
+        TransferScalarVariables(scalars, EngineToHost, 0);
+    return true;
+}

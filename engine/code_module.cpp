@@ -1,0 +1,10 @@
+#include "engine/code_module.h"
+
+#include "engine/install_prefix.h"
+
+HMODULE CodeModuleHandle = nullptr;
+
+HMODULE LoadEngineModule(std::string_view installPrefix, std::string_view baseName)
+{
+    return LoadLibraryA(EngineModulePath(installPrefix, baseName).c_str());
+}

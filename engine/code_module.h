@@ -1,0 +1,22 @@
+#pragma once
+// The engine's modules, bound by name at run time. Only the code module's handle is kept,
+// in one module-wide variable shared by every COrvelEngine object; entry points are
+// looked up at every call.
+#include "platform/loader/module_loading.h"
+
+inline constexpr char CodeModuleBaseName[] = "ASME";
+inline constexpr char DesignModuleBaseName[] = "ORVEL";
+
+extern HMODULE CodeModuleHandle;
+
+#include <string_view>
+
+// Loads the engine module with the given base name from the XEQ folder below the prefix.
+HMODULE LoadEngineModule(std::string_view installPrefix, std::string_view baseName);
+
+// The entry point of the given name as a function of its real type, or null.
+template <typename Function>
+Function FindEntryPoint(HMODULE module, const char* name)
+{
+    return EntryPointAs<Function>(GetProcAddress(module, name));
+}

@@ -1,0 +1,23 @@
+#pragma once
+// The addresses of the engine's blocks, handed over through BlockPointerCallback and kept
+// module-wide for every object. They are null until the engine first hands them over.
+#include "dictionary/transfer_types.h"
+
+#include <cstdint>
+
+extern void* ValueBlockAddress;
+extern void* StatusBlockAddress;
+extern void* AuxBlockAddress;
+
+// The engine calls this, inside ASMEZI, with the addresses of its value, status and
+// auxiliary blocks; each call replaces all three.
+void BlockPointerCallback(void* values, void* statuses, void* auxiliary);
+using BlockPointerCallbackFunction = void (*)(void*, void*, void*);
+
+// Whether the engine has handed over its value and status blocks.
+bool BlockAddressesHandedOver();
+
+// The address of a slot's value or status entry, or null when the slot is NoSlot, lies
+// outside the blocks, or the blocks have not been handed over.
+float* ValueSlotAddress(std::int32_t slot);
+StatusEntry* StatusSlotAddress(std::int32_t slot);

@@ -1,0 +1,56 @@
+#pragma once
+// The link to the design tree. The caller provides the link's 40 bytes and runs the
+// default constructor on them; no destructor is ever called. Callers read and write some
+// fields directly by their byte offsets, so the layout is fixed.
+#include "link/link_export.h"
+
+#include <cstddef>
+#include <functional>
+#include <vector>
+
+// The design tree that a link keeps: the data moved to and from the common block, and the
+// host-side controls that tests use.
+struct LINK_API DesignTree {
+    // The bytes of design data that a common block exchanges with the tree.
+    static constexpr std::size_t CommonBlockBytes = 63016;
+
+    std::vector<unsigned char> Data = std::vector<unsigned char>(CommonBlockBytes, 0);
+    int TransfersFromBlock = 0;
+    int TransfersToBlock = 0;
+    int DisplayOutputSwitches = 0;
+    // Host side: make the next calls raise std::runtime_error.
+    bool RaiseOnTransferFromBlock = false;
+    bool RaiseOnTransferToBlock = false;
+    bool RaiseOnGetFirstRun = false;
+    // Host side: run on the block during a transfer from it, after its bytes are taken.
+    std::function<void(unsigned char* block)> OnTransferFromBlock;
+};
+
+class LINK_API COrvelTLLink {
+public:
+    COrvelTLLink();
+
+    void* get_RootGroup();
+    // Moves the common block's bytes into the design tree; raises on failure.
+    void TransferDataFromCommonBlock();
+    // Moves the design tree's bytes into the common block; raises on failure.
+    void TransferDataToCommonBlock();
+    bool GetFirstRun() const;
+    void set_DisplayOutput(bool on);
+
+    void SetCommonBlock(void* block) { CommonBlock = block; }
+    void SetFirstRun(bool firstRun) { FirstRun = firstRun; }
+
+    // Host side: the tree the link keeps.
+    DesignTree& Tree() { return *KeptTree; }
+    // Host side: frees the tree of a link that is no longer used.
+    void DiscardTree();
+
+    // The fields, by byte offset (all public, so that the layout stays standard).
+    DesignTree* KeptTree;  // bytes 0 to 7
+    void* CommonBlock;     // bytes 8 to 15
+    void* TubeLayout;      // bytes 16 to 23
+    void* RootGroup;       // bytes 24 to 31
+    bool FirstRun;         // byte 32
+    bool DisplayOutput;    // byte 33
+};

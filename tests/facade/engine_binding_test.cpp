@@ -1,0 +1,157 @@
+// COrvelEngine binds the code module through one module-wide handle and calls its entry
+// points from TransferData and CheckData.
+#include "engine/COrvelEngine.h"
+#include "link/UnmanagedEngineWrapper.h"
+#include "tests/support/installation.h"
+#include "tests/support/recording_engine.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+
+namespace {
+
+constexpr int kDesPressSSSlot = 6;
+
+TEST(EngineBinding, TwoObjectsShareOneCodeModule)
+{
+    RunInInstallation(StandardLayout(), [](const Installation& installation) {
+        const auto engineFile = installation.EnginePath("XEQ/ASME.DLL");
+        auto* first = new COrvelEngine;
+        auto* second = new COrvelEngine;
+        EXPECT_EQ(installation.JournalCount("load ASME"), 1u);
+
+        delete first;
+        EXPECT_TRUE(RecordingEngine::IsModuleLoaded(engineFile));
+        EXPECT_EQ(installation.JournalCount("unload ASME"), 0u);
+        EXPECT_TRUE(second->TransferData(nullptr, nullptr));
+        EXPECT_EQ(installation.JournalCount("ASMEZI"), 1u);
+
+        delete second;
+        EXPECT_FALSE(RecordingEngine::IsModuleLoaded(engineFile));
+        EXPECT_EQ(installation.JournalCount("unload ASME"), 1u);
+    });
+}
+
+struct MissingEngineCase {
+    const char* Label;
+    const char* CodeModule;  // recording engine placed as ASME.DLL, or empty for none
+    bool TransferReachesMap;
+    bool CheckAnswer;
+    bool CheckReachesMap;
+};
+
+void PrintTo(const MissingEngineCase& c, std::ostream* out) { *out << c.Label; }
+
+const MissingEngineCase kMissingCases[] = {
+    {"NoCodeModule", "", false, false, false},
+    // CheckData relies on the blocks of an earlier TransferData: there were none.
+    {"NoASMEZI", "recording_asme_no_zi", false, false, false},
+    {"NoASMECC", "recording_asme_no_cc", true, false, false},
+};
+
+class MissingEntryPointTest : public ::testing::TestWithParam<MissingEngineCase> {};
+
+TEST_P(MissingEntryPointTest, AnswersQuietlyAndTransfersNothing)
+{
+    const MissingEngineCase& c = GetParam();
+    RunInInstallation(StandardLayout(c.CodeModule, ""), [&](const Installation&) {
+        ScalarMap scalars;
+        scalars.Add("DesPressSS");
+        auto engine = std::make_unique<COrvelEngine>();
+        LinkJournal::Enable();
+
+        EXPECT_TRUE(engine->TransferData(&scalars, nullptr));
+        EXPECT_EQ(LinkJournal::Count("ScalarMap::operator[]") > 0, c.TransferReachesMap);
+
+        LinkJournal::Clear();
+        EXPECT_EQ(engine->CheckData(&scalars, nullptr), c.CheckAnswer);
+        EXPECT_EQ(LinkJournal::Count("ScalarMap::operator[]") > 0, c.CheckReachesMap);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, MissingEntryPointTest, ::testing::ValuesIn(kMissingCases),
+                         [](const auto& testParam) { return std::string(testParam.param.Label); });
+
+TEST(EngineBinding, NullScalarMapStillCallsTheEntryPoints)
+{
+    RunInInstallation(StandardLayout(), [](const Installation& installation) {
+        auto engine = std::make_unique<COrvelEngine>();
+        EXPECT_TRUE(engine->TransferData(nullptr, nullptr));
+        EXPECT_TRUE(engine->CheckData(nullptr, nullptr));
+        EXPECT_EQ(installation.JournalCount("ASMEZI"), 1u);
+        EXPECT_EQ(installation.JournalCount("ASMECC"), 1u);
+    });
+}
+
+TEST(EngineBinding, EngineThatHandsOverNoBlocksGetsNothingAndCheckFails)
+{
+    RunInInstallation(StandardLayout("recording_asme_silent"), [](const Installation& installation) {
+        ScalarMap scalars;
+        scalars.Add("DesPressSS");
+        auto engine = std::make_unique<COrvelEngine>();
+        LinkJournal::Enable();
+        EXPECT_TRUE(engine->TransferData(&scalars, nullptr));
+        EXPECT_FALSE(engine->CheckData(&scalars, nullptr));
+        EXPECT_EQ(installation.JournalCount("ASMECC"), 1u);
+        EXPECT_EQ(LinkJournal::Count("ScalarMap::operator[]"), 0u);
+    });
+}
+
+TEST(EngineBinding, ArrayMapIsNeverTouched)
+{
+    RunInInstallation(StandardLayout(), [](const Installation&) {
+        ScalarMap scalars;
+        ArrayMap arrays;
+        arrays.Add("CplngOD");
+        arrays.Add("DesPressSS");
+        auto engine = std::make_unique<COrvelEngine>();
+        LinkJournal::Enable();
+        EXPECT_TRUE(engine->TransferData(&scalars, &arrays));
+        EXPECT_TRUE(engine->CheckData(&scalars, &arrays));
+        for (const LinkCall& call : LinkJournal::Calls())
+            EXPECT_EQ(call.Member.rfind("Array", 0), std::string::npos) << call.Member;
+    });
+}
+
+TEST(EngineBinding, NewBlocksFromASecondASMEZIRedirectLaterTransfers)
+{
+    RunInInstallation(StandardLayout("recording_asme_moving"), [](const Installation& installation) {
+        ScalarMap scalars;
+        scalars.Add("DesPressSS");
+        auto setHostValue = [&](double value) {
+            ScalarLink* link = scalars["DesPressSS"];
+            link->set_source(SourceEngine);
+            link->set_szValuePureSI(value);
+            link->Destroy();
+        };
+        auto engine = std::make_unique<COrvelEngine>();
+        RecordingEngine blocks(installation.EnginePath("XEQ/ASME.DLL"));
+        ASSERT_TRUE(blocks.IsLoaded());
+
+        setHostValue(1.0);
+        engine->TransferData(&scalars, nullptr);
+        EXPECT_EQ(blocks.BlocksInUse(), 0);
+        EXPECT_EQ(blocks.Values(0)[kDesPressSSSlot], 1.0f);
+
+        setHostValue(2.0);
+        engine->TransferData(&scalars, nullptr);
+        EXPECT_EQ(blocks.BlocksInUse(), 1);
+        EXPECT_EQ(blocks.Values(1)[kDesPressSSSlot], 2.0f);
+        EXPECT_EQ(blocks.Values(0)[kDesPressSSSlot], 1.0f);
+
+        // CheckData reads the new blocks too.
+        blocks.Values(1)[kDesPressSSSlot] = 3.0f;
+        blocks.Statuses(1)[kDesPressSSSlot].Code = 6;
+        EXPECT_TRUE(engine->CheckData(&scalars, nullptr));
+        ScalarLink* link = scalars["DesPressSS"];
+        double value = 0;
+        link->get_szValuePureSI(&value);
+        EXPECT_EQ(value, 3.0);
+        EXPECT_EQ(link->get_status(), 6);
+        link->Destroy();
+    });
+}
+
+}  // namespace

@@ -1,0 +1,65 @@
+// The module finds its installation from its own path and loads the code module from the
+// XEQ folder below it, whatever the tree looks like.
+#include "engine/COrvelEngine.h"
+#include "tests/support/installation.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <ostream>
+#include <string>
+
+namespace {
+
+struct PrefixCase {
+    const char* Label;
+    std::string ModuleFolder;
+    std::string WorkingFolder;
+    std::string ExpectedEngine;  // where the code module must be loaded from
+    std::string DecoyEngine;     // a code module that a wrong prefix would load, or empty
+};
+
+void PrintTo(const PrefixCase& c, std::ostream* out) { *out << c.Label; }
+
+std::string LongFolder()
+{
+    return "long/" + std::string(120, 'd') + "/" + std::string(120, 'e') + "/XEQ";
+}
+
+const PrefixCase kCases[] = {
+    {"XeqTwice", "p/XEQ/q/XEQ", ".", "p/XEQ/ASME.DLL", "p/XEQ/q/XEQ/ASME.DLL"},
+    {"LowerBeforeUpper", "a/xeq/b/XEQ", ".", "a/xeq/b/XEQ/ASME.DLL", "a/XEQ/ASME.DLL"},
+    {"OnlyLowerCase", "inst/xeq", ".", "inst/XEQ/ASME.DLL", "inst/xeq/ASME.DLL"},
+    {"NeitherIsRelative", "lib", "work", "work/XEQ/ASME.DLL", "lib/XEQ/ASME.DLL"},
+    {"LongerThanPlatformPaths", LongFolder(), ".", LongFolder() + "/ASME.DLL", ""},
+};
+
+class InstallPrefixTest : public ::testing::TestWithParam<PrefixCase> {};
+
+TEST_P(InstallPrefixTest, LoadsTheCodeModuleBelowThePrefix)
+{
+    const PrefixCase& c = GetParam();
+    InstallationLayout layout;
+    layout.ModuleFolder = c.ModuleFolder;
+    layout.WorkingFolder = c.WorkingFolder;
+    layout.Engines.push_back({"recording_asme", c.ExpectedEngine});
+    if (!c.DecoyEngine.empty())
+        layout.Engines.push_back({"recording_asme_no_cc", c.DecoyEngine});
+
+    RunInInstallation(layout, [&](const Installation& installation) {
+        auto engine = std::make_unique<COrvelEngine>();
+        EXPECT_EQ(LoadedModulePath("ASME.DLL"), installation.EnginePath(c.ExpectedEngine).string());
+        EXPECT_EQ(installation.JournalCount("load ASME"), 1u);
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Layouts, InstallPrefixTest, ::testing::ValuesIn(kCases),
+                         [](const auto& testParam) { return std::string(testParam.param.Label); });
+
+TEST(InstallPrefix, LongModulePathExceedsThePlatformBuffer)
+{
+    // The case above only proves something when the tree's paths pass 256 characters.
+    EXPECT_GT(LongFolder().size() + std::string("/tmp/quill-test-0-0/").size(), 256u);
+}
+
+}  // namespace

@@ -1,0 +1,191 @@
+#include "tests/support/installation.h"
+
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <link.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+extern char** environ;
+
+namespace {
+
+constexpr char kRootVariable[] = "QUILL_TEST_ROOT";
+constexpr char kModuleFolderVariable[] = "QUILL_TEST_MODULE_FOLDER";
+
+// Temporary roots are named with digits only, so that no "XEQ" or "xeq" appears by chance.
+fs::path NewTemporaryRoot()
+{
+    static std::atomic<int> counter{0};
+    const fs::path base = fs::temp_directory_path();
+    for (;;) {
+        fs::path root = base / ("quill-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
+        if (fs::create_directory(root))
+            return root;
+    }
+}
+
+void CopyInto(const fs::path& source, const fs::path& target)
+{
+    fs::create_directories(target.parent_path());
+    fs::copy_file(source, target, fs::copy_options::overwrite_existing);
+}
+
+std::string ReadFile(const fs::path& file)
+{
+    std::ifstream in(file);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+int RunChild(const fs::path& root, const InstallationLayout& layout, const fs::path& output)
+{
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    const std::string filter = std::string("--gtest_filter=") + test->test_suite_name() + "." + test->name();
+    char self[4096] = {};
+    if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0)
+        return -1;
+
+    std::vector<std::string> environment;
+    for (char** variable = environ; *variable != nullptr; ++variable)
+        if (std::strncmp(*variable, "LD_LIBRARY_PATH=", 16) != 0)
+            environment.emplace_back(*variable);
+    environment.push_back("LD_LIBRARY_PATH=" + (root / layout.ModuleFolder).string());
+    environment.push_back(std::string(kRootVariable) + "=" + root.string());
+    environment.push_back(std::string(kModuleFolderVariable) + "=" + layout.ModuleFolder);
+    environment.push_back("QUILL_ENGINE_JOURNAL=" + (root / "engine-journal.txt").string());
+
+    std::vector<char*> envp;
+    for (std::string& variable : environment)
+        envp.push_back(variable.data());
+    envp.push_back(nullptr);
+    std::string program(self);
+    std::string filterArgument(filter);
+    char* argv[] = {program.data(), filterArgument.data(), nullptr};
+
+    const fs::path working = root / layout.WorkingFolder;
+    const pid_t child = fork();
+    if (child == 0) {
+        const int out = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        dup2(out, 1);
+        dup2(out, 2);
+        if (chdir(working.c_str()) != 0)
+            _exit(126);
+        execve(program.c_str(), argv, envp.data());
+        _exit(127);
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child)
+        return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+}  // namespace
+
+InstallationLayout StandardLayout(const std::string& codeModule, const std::string& designModule)
+{
+    InstallationLayout layout;
+    if (!codeModule.empty())
+        layout.Engines.push_back({codeModule, "XEQ/ASME.DLL"});
+    if (!designModule.empty())
+        layout.Engines.push_back({designModule, "XEQ/ORVEL.DLL"});
+    return layout;
+}
+
+Installation::Installation(fs::path root, InstallationLayout layout) : m_Root(std::move(root)), m_Layout(std::move(layout))
+{
+}
+
+const Installation& Installation::Current()
+{
+    static const Installation current = [] {
+        InstallationLayout layout;
+        const char* folder = std::getenv(kModuleFolderVariable);
+        layout.ModuleFolder = folder != nullptr ? folder : "XEQ";
+        const char* root = std::getenv(kRootVariable);
+        return Installation(root != nullptr ? root : "", layout);
+    }();
+    return current;
+}
+
+std::vector<std::string> Installation::JournalLines() const
+{
+    std::vector<std::string> lines;
+    std::ifstream in(JournalFile());
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+std::size_t Installation::JournalCount(const std::string& prefix) const
+{
+    std::size_t count = 0;
+    for (const std::string& line : JournalLines())
+        count += line.rfind(prefix, 0) == 0 ? 1 : 0;
+    return count;
+}
+
+std::string LoadedModulePath(const char* fileName)
+{
+    struct Search {
+        std::string name;
+        std::string found;
+    } search{fileName, {}};
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, std::size_t, void* data) {
+            auto* wanted = static_cast<Search*>(data);
+            const std::string path = info->dlpi_name != nullptr ? info->dlpi_name : "";
+            if (!path.empty() && fs::path(path).filename() == wanted->name) {
+                wanted->found = fs::absolute(path).string();
+                return 1;
+            }
+            return 0;
+        },
+        &search);
+    return search.found;
+}
+
+void RunInInstallation(const InstallationLayout& layout, const std::function<void(const Installation&)>& body)
+{
+    using ::testing::Test;
+    if (std::getenv(kRootVariable) != nullptr) {
+        const Installation& installation = Installation::Current();
+        // The child must run the module of its tree, not the build's.
+        const std::string module = LoadedModulePath("QuillSTMech.dll");
+        ASSERT_EQ(fs::path(module).parent_path(), installation.ModuleFolder()) << module;
+        body(installation);
+        // Tells the parent that the body ran (a filter that matched nothing would pass too).
+        std::ofstream(installation.Root() / "child-ran") << "ran\n";
+        return;
+    }
+
+    const fs::path root = NewTemporaryRoot();
+    const fs::path moduleFolder = root / layout.ModuleFolder;
+    CopyInto(QUILL_MODULE_FILE, moduleFolder / fs::path(QUILL_MODULE_FILE).filename());
+    CopyInto(QUILL_LINK_FILE, moduleFolder / fs::path(QUILL_LINK_FILE).filename());
+    for (const auto& engine : layout.Engines)
+        CopyInto(fs::path(QUILL_TEST_ENGINE_DIR) / (engine.RecordingFileName + ".DLL"), root / engine.PathInTree);
+    fs::create_directories(root / layout.WorkingFolder);
+
+    const fs::path output = root / "child-output.txt";
+    const int exitCode = RunChild(root, layout, output);
+    EXPECT_EQ(exitCode, 0) << "the test failed in its installation " << root << ":\n" << ReadFile(output);
+    EXPECT_TRUE(fs::exists(root / "child-ran")) << "the test body did not run in its installation:\n"
+                                                 << ReadFile(output);
+    if (exitCode == 0 && !Test::HasFailure()) {
+        std::error_code ignored;
+        fs::remove_all(root, ignored);
+    }
+}
