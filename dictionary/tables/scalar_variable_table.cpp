@@ -1,5 +1,5 @@
 // Generated data: the scalar variable table, 1258 (name, slot) entries in walking order.
-#include "dictionary/scalar_variable_table.h"
+#include "dictionary/tables/scalar_variable_table.h"
 
 const ScalarVariableEntry ScalarVariableTable[ScalarVariableCount] = {
     {"ActDiffPress", 101},
