@@ -1,0 +1,5 @@
+#include "dictionary/noop_transfer.h"
+
+void TransferNoOp(ScalarMap*, const char*, float*, TransferDirection, ForceEngineSource) {}
+
+void TransferStatusNoOp(ScalarMap*, const char*, StatusEntry*, TransferDirection, ForceEngineSource) {}
