@@ -28,6 +28,26 @@ public:
     // blocks.
     bool CheckData(ScalarMap* scalars, ArrayMap* arrays);
 
+    // Reloads the code module and calls its ASMEUC, then runs the design module's ORVELTL
+    // on the design case: its path up to ".QXR" and the run number written behind it.
+    void Execute();
+
+    // Names the design case; a null pointer makes the name empty.
+    void SetFileName(char* fileName);
+    // The tube layout that the design-tree link holds (null without a link).
+    void* get_TubeLayout();
+    // No results come back through these: true, and 1e-20 for every name.
+    bool TransferResults(ScalarMap* scalars, ArrayMap* arrays);
+    double GetResultValue(char* name);
+    void ImportTAI(char* fileName, ScalarMap* scalars, ArrayMap* arrays);
+    void Shutdown();
+    void ShutdownFeature(int feature);
+    void Stop(int reason);
+    // A constant empty text that the caller neither changes nor releases.
+    const char* ThermoInit();
+    // A new copy of the error text, which the caller releases with free.
+    char* GetErrorMsg();
+
 private:
     std::string CaseFileName;
     COrvelTLLink* DesignTreeLink;

@@ -1,0 +1,55 @@
+// COrvelEngine::Execute: reload the code module and call ASMEUC, then run the design
+// module's ORVELTL on the named design case.
+#include "engine/COrvelEngine.h"
+
+#include "engine/code_module.h"
+#include "engine/design_case.h"
+#include "engine/install_prefix.h"
+#include "link/COrvelTLLink.h"
+#include "link/MonitorLink.h"
+
+#include <cstdint>
+#include <string>
+
+namespace {
+using ASMEUCFunction = void (*)();
+using ORVELTLFunction = std::int32_t (*)(std::int32_t, const char* installPrefix, const char* casePath,
+                                         const char* runKind, std::int32_t runNumber, void** rootGroup);
+
+constexpr char BatchRun[] = "BATCH";
+constexpr char DesignEntrySuffix[] = "TL";
+}  // namespace
+
+void COrvelEngine::Execute()
+{
+    if (CodeModuleHandle != nullptr)
+        FreeLibrary(CodeModuleHandle);
+    CodeModuleHandle = LoadEngineModule(InstallPrefix(), CodeModuleBaseName);
+    if (CodeModuleHandle == nullptr)
+        return;
+    const auto asmeuc = FindEntryPoint<ASMEUCFunction>(CodeModuleHandle, "ASMEUC");
+    if (asmeuc == nullptr)
+        return;
+    asmeuc();
+
+    const std::string installPrefix = InstallPrefix();
+    // Without ".QXR" there is no case path to hand over: the run ends as for an empty name.
+    const auto casePathLength = CasePathLength(CaseFileName);
+    if (!casePathLength)
+        return;
+    const std::string casePath = CaseFileName.substr(0, *casePathLength);
+    const std::int32_t runMode = MonitorLink::GetOrvelRunMode();
+    const std::int32_t runNumber =
+        RunNumberOf(LeadingNumber(std::string_view(CaseFileName).substr(*casePathLength)), runMode);
+
+    // The design module stays loaded for the rest of the process.
+    HMODULE designModule = LoadEngineModule(installPrefix, DesignModuleBaseName);
+    if (designModule == nullptr)
+        return;
+    const std::string entryName = std::string(DesignModuleBaseName) + DesignEntrySuffix;
+    const auto orveltl = FindEntryPoint<ORVELTLFunction>(designModule, entryName.c_str());
+    if (orveltl == nullptr || DesignTreeLink == nullptr)
+        return;
+    void* rootGroup = DesignTreeLink->get_RootGroup();
+    orveltl(0, installPrefix.c_str(), casePath.c_str(), BatchRun, runNumber, &rootGroup);
+}
