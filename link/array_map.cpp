@@ -1,6 +1,7 @@
 #include "link/ArrayMap.h"
 
 #include "link/LinkJournal.h"
+#include "link/name_index.h"
 
 #include <climits>
 #include <functional>
@@ -35,10 +36,6 @@ struct ArrayVariable {
 };
 
 namespace {
-struct NameHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
-};
 
 void RecordElementCall(const char* member, const ArrayVariable& variable, int index, std::string argument = {})
 {
@@ -48,7 +45,7 @@ void RecordElementCall(const char* member, const ArrayVariable& variable, int in
 }  // namespace
 
 struct ArrayMap::Variables {
-    std::unordered_map<std::string, ArrayVariable, NameHash, std::equal_to<>> ByName;
+    NameIndex<ArrayVariable> ByName;
 };
 
 ArrayMap::ArrayMap() : m_Variables(std::make_unique<Variables>()) {}

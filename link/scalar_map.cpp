@@ -1,6 +1,7 @@
 #include "link/ScalarMap.h"
 
 #include "link/LinkJournal.h"
+#include "link/name_index.h"
 
 #include <functional>
 #include <string>
@@ -14,16 +15,8 @@ struct ScalarVariable {
     short Status = 0;
 };
 
-namespace {
-struct NameHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
-};
-}  // namespace
-
-// Looked up by name without building a key string.
 struct ScalarMap::Variables {
-    std::unordered_map<std::string, ScalarVariable, NameHash, std::equal_to<>> ByName;
+    NameIndex<ScalarVariable> ByName;
 };
 
 ScalarMap::ScalarMap() : m_Variables(std::make_unique<Variables>()) {}
