@@ -2,6 +2,8 @@
 // The engine adaptor that the host loads: it binds the calculation engine's modules,
 // moves the design variables between the host's maps and the engine, and runs the design.
 #include "engine/export.h"
+#include "platform/oleauto/variant.h"
+#include "platform/win_types.h"
 
 #include <string>
 
@@ -40,6 +42,8 @@ public:
     bool TransferResults(ScalarMap* scalars, ArrayMap* arrays);
     double GetResultValue(char* name);
     void ImportTAI(char* fileName, ScalarMap* scalars, ArrayMap* arrays);
+    // Answers 0; the argument is neither read nor cleared.
+    LONG EngineFunction(int function, VARIANT argument);
     void Shutdown();
     void ShutdownFeature(int feature);
     void Stop(int reason);

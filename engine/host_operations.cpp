@@ -23,6 +23,8 @@ double COrvelEngine::GetResultValue(char*) { return NoValueDouble; }
 
 void COrvelEngine::ImportTAI(char*, ScalarMap*, ArrayMap*) {}
 
+LONG COrvelEngine::EngineFunction(int, VARIANT) { return 0; }
+
 void COrvelEngine::Shutdown() {}
 
 void COrvelEngine::ShutdownFeature(int) {}

@@ -60,6 +60,9 @@ TEST(ModuleExports, ConstructorAndOperationsButNotTheDestructor)
     EXPECT_TRUE(exported("COrvelEngine::COrvelEngine()"));
     EXPECT_TRUE(exported("COrvelEngine::TransferData(ScalarMap*, ArrayMap*)"));
     EXPECT_TRUE(exported("COrvelEngine::CheckData(ScalarMap*, ArrayMap*)"));
+    EXPECT_TRUE(exported("COrvelEngine::Execute()"));
+    EXPECT_TRUE(exported("COrvelEngine::EngineFunction(int, tagVARIANT)"));
+    EXPECT_TRUE(exported("COrvelEngine::GetErrorMsg()"));
     EXPECT_TRUE(exported("vtable for COrvelEngine"));
     EXPECT_FALSE(exported("COrvelEngine::~COrvelEngine()"));
 }
