@@ -4,6 +4,7 @@
 #include "link/link_export.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 struct LINK_API LinkCall {
@@ -23,6 +24,6 @@ public:
     // The number of calls of one member, optionally for one name only.
     static std::size_t Count(const std::string& member, const std::string& name = {});
 
-    static void Record(const char* member, const std::string& name, int index = -1,
-                       std::string argument = {});
+    // Records nothing, and builds nothing, while the journal is off.
+    static void Record(const char* member, std::string_view name, int index = -1, std::string_view argument = {});
 };

@@ -4,6 +4,8 @@
 #include "link/name_index.h"
 
 #include <climits>
+#include <cstddef>
+#include <type_traits>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -37,10 +39,20 @@ struct ArrayVariable {
 
 namespace {
 
-void RecordElementCall(const char* member, const ArrayVariable& variable, int index, std::string argument = {})
+// The argument's text is formed only while the journal records.
+template <typename Argument = std::nullptr_t>
+void RecordElementCall(const char* member, const ArrayVariable& variable, int index, Argument argument = nullptr)
 {
-    if (LinkJournal::IsEnabled())
-        LinkJournal::Record(member, variable.Name, index, std::move(argument));
+    if (!LinkJournal::IsEnabled())
+        return;
+    if constexpr (std::is_same_v<Argument, std::nullptr_t>)
+        LinkJournal::Record(member, variable.Name, index);
+    else if constexpr (std::is_same_v<Argument, double>)
+        LinkJournal::Record(member, variable.Name, index, HostValue::Formatted(argument));
+    else if constexpr (std::is_same_v<Argument, short>)
+        LinkJournal::Record(member, variable.Name, index, std::to_string(argument));
+    else
+        LinkJournal::Record(member, variable.Name, index, argument != nullptr ? argument : "");
 }
 }  // namespace
 
@@ -87,7 +99,7 @@ short ArrayLink::get_source(int index)
 
 void ArrayLink::set_source(int index, short source)
 {
-    RecordElementCall("ArrayLink::set_source", m_Variable, index, std::to_string(source));
+    RecordElementCall("ArrayLink::set_source", m_Variable, index, source);
     if (ArrayElement* element = m_Variable.Grown(index))
         element->Source = source;
 }
@@ -121,21 +133,21 @@ void ArrayLink::get_szValuesPureSI(int index, LONG* value)
 
 void ArrayLink::set_szValuesPureSI(int index, const char* text)
 {
-    RecordElementCall("ArrayLink::set_szValuesPureSI(text)", m_Variable, index, text != nullptr ? text : "");
+    RecordElementCall("ArrayLink::set_szValuesPureSI(text)", m_Variable, index, text);
     if (ArrayElement* element = m_Variable.Grown(index))
         element->Value.SetText(text);
 }
 
 void ArrayLink::set_szValuesPureSI(int index, double value)
 {
-    RecordElementCall("ArrayLink::set_szValuesPureSI(double)", m_Variable, index, HostValue::Formatted(value));
+    RecordElementCall("ArrayLink::set_szValuesPureSI(double)", m_Variable, index, value);
     if (ArrayElement* element = m_Variable.Grown(index))
         element->Value.SetNumber(value);
 }
 
 void ArrayLink::set_status(int index, short status)
 {
-    RecordElementCall("ArrayLink::set_status", m_Variable, index, std::to_string(status));
+    RecordElementCall("ArrayLink::set_status", m_Variable, index, status);
     if (ArrayElement* element = m_Variable.Grown(index))
         element->Status = status;
 }

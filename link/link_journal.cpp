@@ -20,8 +20,8 @@ std::size_t LinkJournal::Count(const std::string& member, const std::string& nam
     }));
 }
 
-void LinkJournal::Record(const char* member, const std::string& name, int index, std::string argument)
+void LinkJournal::Record(const char* member, std::string_view name, int index, std::string_view argument)
 {
     if (g_Enabled)
-        g_Calls.push_back({member, name, index, std::move(argument)});
+        g_Calls.push_back({member, std::string(name), index, std::string(argument)});
 }
