@@ -15,8 +15,12 @@ void ReadElement(ArrayLink& link, int index, std::uint64_t& element)
     element = static_cast<std::uint64_t>(static_cast<std::int64_t>(number));
 }
 
+bool IsNoValueElement(double element) { return IsNoValue(element); }
 // Integer elements: 0, and the two's-complement form of -32767.
-bool IsNoValue(std::uint64_t element) { return element == 0 || element == static_cast<std::uint64_t>(-32767); }
+bool IsNoValueElement(std::uint64_t element)
+{
+    return element == 0 || element == static_cast<std::uint64_t>(-32767);
+}
 
 double HostNumber(double element) { return element; }
 double HostNumber(std::uint64_t element) { return static_cast<double>(element); }
@@ -47,7 +51,7 @@ void TransferArrayRange(ArrayMap* map, std::int32_t first, std::int32_t last, st
         } else {
             range.ForEach([&](int index) {
                 const Element element = buffer[range.Position(index, stride)];
-                if (!IsNoValue(element))
+                if (!IsNoValueElement(element))
                     SendToHost(ElementHostValue{link, index}, HostNumber(element), force);
             });
         }
