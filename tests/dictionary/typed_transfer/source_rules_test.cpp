@@ -1,0 +1,169 @@
+// The source, force and no-value rules, over every numeric member of the family.
+#include "tests/dictionary/typed_transfer/one_value_members.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <optional>
+
+namespace {
+constexpr double HostValue = 5.0;
+constexpr double EngineValue = 7.0;
+
+TEST(SourceRules, TowardTheEngineSourceNoneClearsTheHostAndOthersAreSent)
+{
+    struct Case {
+        short Source;
+        bool Sent;
+    };
+    const Case cases[] = {{SourceNone, false}, {SourceProtected, true}, {SourceEngine, true}, {3, true}, {-1, true}};
+    for (const OneValueMember& member : one_value::All()) {
+        for (const Case& c : cases) {
+            for (const TransferDirection direction : {TransferDirection{1}, TransferDirection{2}, TransferDirection{255}}) {
+                SCOPED_TRACE(testing::Message() << member.Label << " source " << c.Source << " direction "
+                                                << int{direction});
+                OneValueHost host(member);
+                host.Set(HostValue, c.Source);
+                double engine = EngineValue;
+                host.Move(engine, direction, 0);
+                const ObservedValue after = host.Now();
+                EXPECT_EQ(engine, c.Sent ? HostValue : EngineValue);
+                EXPECT_EQ(after.Text, c.Sent ? "5" : "");
+                EXPECT_EQ(after.Source, c.Source);
+            }
+        }
+    }
+}
+
+TEST(SourceRules, TowardTheHostOnlyForceOneOverwritesAProtectedValue)
+{
+    struct Case {
+        short Source;
+        ForceEngineSource Force;
+        bool WrittenWhenForced;  // by a member with a force argument
+        short SourceWhenForced;
+        bool WrittenWhenPlain;  // by a plain member, which ignores the force
+    };
+    const Case cases[] = {
+        {SourceNone, 0, true, SourceNone, true},
+        {SourceProtected, 0, false, SourceProtected, false},
+        {SourceEngine, 0, true, SourceEngine, true},
+        {3, 0, true, 3, true},
+        {SourceProtected, 1, true, SourceEngine, false},
+        {SourceNone, 1, true, SourceEngine, true},
+        {3, 1, true, SourceEngine, true},
+        {SourceProtected, 2, false, SourceProtected, false},
+        {SourceProtected, 255, false, SourceProtected, false},
+        {3, 2, true, 3, true},
+    };
+    for (const OneValueMember& member : one_value::All()) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << member.Label << " source " << c.Source << " force " << int{c.Force});
+            OneValueHost host(member);
+            host.Set(HostValue, c.Source);
+            double engine = EngineValue;
+            host.Move(engine, EngineToHost, c.Force);
+            const ObservedValue after = host.Now();
+            const bool written = member.HasForce ? c.WrittenWhenForced : c.WrittenWhenPlain;
+            EXPECT_EQ(after.Number, written ? EngineValue : HostValue);
+            EXPECT_EQ(after.Source, member.HasForce ? c.SourceWhenForced : c.Source);
+            EXPECT_EQ(engine, EngineValue);
+        }
+    }
+}
+
+TEST(NoValueMarkers, OnlyEachKindsMarkerIsHeldBackFromTheHost)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double aboveNoValue = std::nextafter(1e-20, 1.0);
+    struct Case {
+        const char* Member;
+        double Engine;
+        bool Written;
+        std::optional<double> Host = {};  // what the host receives, when not the engine value itself
+    };
+    const Case cases[] = {
+        {"TransferScalarFloat", 1e-20, false},
+        {"TransferScalarFloat", nan, true},
+        {"TransferScalarFloat", 0.0, true},
+        {"TransferScalarDouble", 1e-20, false},
+        {"TransferScalarDouble", aboveNoValue, true},
+        {"TransferScalarDouble", nan, true},
+        {"TransferScalarDouble", 0.0, true},
+        {"TransferScalarDoublePlain", 1e-20, false},
+        {"TransferScalarDoublePlain", aboveNoValue, true},
+        {"TransferScalarDoublePlain", nan, true},
+        {"TransferArrayElementDouble", 1e-20, false},
+        {"TransferArrayElementDouble", aboveNoValue, true},
+        {"TransferArrayElementDouble", nan, true},
+        {"TransferArrayDouble", 1e-20, false},
+        {"TransferArrayDouble", aboveNoValue, true},
+        {"TransferArrayDouble", nan, true},
+        {"TransferArrayDouble", 0.0, true},
+        {"TransferArrayDoubleContiguous", 1e-20, false},
+        {"TransferArrayDoubleContiguous", nan, true},
+        {"TransferArrayDoublePlain", 1e-20, false},
+        {"TransferArrayDoublePlain", nan, true},
+        {"TransferArrayDoublePlainContiguous", 1e-20, false},
+        {"TransferArrayDoublePlainContiguous", nan, true},
+        // Integers have 0 and -32767 as markers, and no test against 1e-20.
+        {"TransferArrayInteger", 0.0, false},
+        {"TransferArrayInteger", -32767.0, false},
+        {"TransferArrayInteger", -32766.0, true, 18446744073709518850.0},
+        {"TransferArrayInteger", 32767.0, true},
+        {"TransferArrayInteger", 1.0, true},
+        {"TransferArrayIntegerPlain", 0.0, false},
+        {"TransferArrayIntegerPlain", -32767.0, false},
+        {"TransferArrayIntegerPlain", 1.0, true},
+        // The unsigned members have no marker in effect: 0 is written.
+        {"TransferScalarUnsigned", 0.0, true},
+        {"TransferScalarUnsignedPlain", 0.0, true},
+    };
+    for (const Case& c : cases) {
+        for (const ForceEngineSource force : {ForceEngineSource{0}, ForceEngineSource{1}}) {
+            SCOPED_TRACE(testing::Message() << c.Member << " engine " << c.Engine << " force " << int{force});
+            OneValueHost host(one_value::Named(c.Member));
+            host.Set(HostValue, SourceEngine);
+            double engine = c.Engine;
+            host.Move(engine, EngineToHost, force);
+            const ObservedValue after = host.Now();
+            if (!c.Written) {
+                EXPECT_EQ(after.Number, HostValue);
+            } else if (std::isnan(c.Engine)) {
+                EXPECT_TRUE(std::isnan(after.Number));
+            } else {
+                EXPECT_EQ(after.Number, c.Host.value_or(c.Engine));
+            }
+        }
+    }
+}
+
+TEST(NoValueMarkers, TheIntegerRangeSendsElementsAsUnsignedNumbers)
+{
+    for (const char* member : {"TransferArrayInteger", "TransferArrayIntegerPlain"}) {
+        SCOPED_TRACE(member);
+        OneValueHost host(one_value::Named(member));
+        double engine = -1.0;
+        host.Move(engine, EngineToHost, 0);
+        EXPECT_EQ(host.Now().Number, 18446744073709551616.0);
+    }
+}
+
+TEST(NoValueMarkers, TheIntegerRangeTakesHostIntegersSignExtended)
+{
+    for (const char* member : {"TransferArrayInteger", "TransferArrayIntegerPlain"}) {
+        SCOPED_TRACE(member);
+        ScalarMap scalars;
+        ArrayMap arrays;
+        arrays.Add(ValueName);
+        SetElement(arrays, ValueName, 0, -5.0, SourceEngine);
+        std::uint64_t engine = 0;
+        if (std::string_view(member) == "TransferArrayInteger")
+            TransferArrayInteger(&arrays, 0, 0, 1, ValueName, &engine, HostToEngine, 0);
+        else
+            TransferArrayIntegerPlain(&arrays, 0, 0, 1, ValueName, &engine, HostToEngine);
+        EXPECT_EQ(engine, 0xFFFFFFFFFFFFFFFBull);
+    }
+}
+}  // namespace
