@@ -19,5 +19,18 @@ bool BlockAddressesHandedOver();
 
 // The address of a slot's value or status entry, or null when the slot is NoSlot, lies
 // outside the blocks, or the blocks have not been handed over.
-float* ValueSlotAddress(std::int32_t slot);
-StatusEntry* StatusSlotAddress(std::int32_t slot);
+inline bool IsSlot(std::int32_t slot) { return slot >= 0 && slot < SlotCount; }
+
+inline float* ValueSlotAddress(std::int32_t slot)
+{
+    if (!IsSlot(slot) || ValueBlockAddress == nullptr)
+        return nullptr;
+    return static_cast<float*>(ValueBlockAddress) + slot;
+}
+
+inline StatusEntry* StatusSlotAddress(std::int32_t slot)
+{
+    if (!IsSlot(slot) || StatusBlockAddress == nullptr)
+        return nullptr;
+    return static_cast<StatusEntry*>(StatusBlockAddress) + slot;
+}
