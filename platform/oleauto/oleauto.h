@@ -1,7 +1,7 @@
 #pragma once
 // The platform's VARIANT operations: initialise, clear, copy, copy through a reference,
 // and change the type between the by-value types and text.
-#include "platform/com/hresult.h"
+#include "platform/com/unknown.h"
 #include "platform/oleauto/bstr.h"
 #include "platform/oleauto/variant.h"
 
