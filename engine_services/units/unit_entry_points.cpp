@@ -1,0 +1,104 @@
+#include "engine_services/units/unit_entry_points.h"
+
+#include <limits>
+#include <new>
+
+#include "engine_services/units/plain_units.h"
+#include "engine_services/units/unit_records.h"
+#include "engine_services/units/unit_streams.h"
+
+namespace {
+
+constexpr std::uint32_t LargestCount = std::numeric_limits<std::int32_t>::max();
+
+// The name's length without its trailing blanks (the blank only).
+std::uint32_t TrimmedLength(const char* name, std::uint32_t length)
+{
+    while (length != 0 && name[length - 1] == ' ')
+        --length;
+    return length;
+}
+
+// The stream operations take signed lengths; a longer text names nothing.
+std::int32_t OpenTrimmed(const std::int32_t* unit, const char* name, std::uint32_t name_length,
+                         const std::int32_t* mode, std::int32_t (*open)(std::int32_t, const char*, std::int32_t, DWORD))
+{
+    const std::uint32_t length = name != nullptr ? TrimmedLength(name, name_length) : 0;
+    if (length > LargestCount)
+        return 0;
+    return open(*unit, name, static_cast<std::int32_t>(length), static_cast<DWORD>(*mode));
+}
+
+// No exception may unwind into the engine's Fortran frames: exhausted memory is a failure.
+template <typename Operation>
+std::int32_t Answer(Operation operation)
+{
+    try {
+        return operation();
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
+}
+
+}  // namespace
+
+extern "C" {
+
+std::int32_t UnitOpen(const std::int32_t* unit, const char* name, std::uint32_t name_length, const std::int32_t* mode)
+{
+    if (IsStorageAttached() == 0)
+        return plainunitopen_(unit, name, mode, name_length);
+    return Answer([&] { return OpenTrimmed(unit, name, name_length, mode, &OpenExistingUnitStream); });
+}
+
+std::int32_t UnitCreate(const std::int32_t* unit, const char* name, std::uint32_t name_length,
+                        const std::int32_t* mode)
+{
+    if (IsStorageAttached() == 0)
+        return 0;
+    return Answer([&] { return OpenTrimmed(unit, name, name_length, mode, &CreateUnitStream); });
+}
+
+std::int32_t UnitWriteText(const std::int32_t* unit, const char* text, std::uint32_t text_length)
+{
+    if (IsStorageAttached() == 0 || text_length > LargestCount)
+        return 0;
+    return Answer([&] { return WriteUnitText(*unit, text, static_cast<std::int32_t>(text_length)); });
+}
+
+std::int32_t UnitReadText(const std::int32_t* unit, char* buffer, std::uint32_t buffer_length)
+{
+    if (IsStorageAttached() == 0)
+        return plainunitreadtext_(unit, buffer, buffer_length);
+    return ReadUnitText(*unit, buffer, buffer_length);
+}
+
+std::int32_t UnitClose(const std::int32_t* unit)
+{
+    if (IsStorageAttached() == 0)
+        return plainunitclose_(unit);
+    return CloseUnitStream(*unit);
+}
+
+std::int32_t UnitCommit(const std::int32_t* unit)
+{
+    if (IsStorageAttached() == 0)
+        return 0;
+    return CommitUnit(*unit);
+}
+
+std::int32_t UnitRewind(const std::int32_t* unit)
+{
+    if (IsStorageAttached() == 0)
+        return plainunitrewind_(unit);
+    return RewindUnit(*unit);
+}
+
+std::int32_t UnitBackspace(const std::int32_t* unit)
+{
+    if (IsStorageAttached() == 0)
+        return plainunitbackspace_(unit);
+    return BackspaceUnit(*unit);
+}
+
+}  // extern "C"

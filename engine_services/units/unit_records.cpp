@@ -1,0 +1,235 @@
+#include "engine_services/units/unit_records.h"
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <string>
+
+#include "engine_services/units/unit_streams.h"
+#include "platform/codepage/codepage.h"
+#include "platform/oleauto/oleauto.h"
+
+namespace {
+
+bool IsByValueRecordType(VARTYPE vt)
+{
+    return vt <= VT_DATE || vt == VT_ERROR || vt == VT_BOOL || (vt >= VT_I1 && vt <= VT_UINT);
+}
+
+bool IsRecordType(VARTYPE vt)
+{
+    return IsByValueRecordType(vt) || vt == VT_BSTR;
+}
+
+// A read counts only when it answers exactly S_OK with every byte asked for.
+bool ReadExactly(IStream* stream, void* into, ULONG bytes)
+{
+    ULONG got = 0;
+    return stream->Read(into, bytes, &got) == S_OK && got == bytes;
+}
+
+// Whether the stream still holds `bytes` after its current position.
+bool StreamHolds(IStream* stream, std::uint64_t bytes)
+{
+    ULARGE_INTEGER position{0};
+    STATSTG status{};
+    if (FAILED(stream->Seek(LARGE_INTEGER{0}, STREAM_SEEK_CUR, &position)) ||
+        FAILED(stream->Stat(&status, STATFLAG_NONAME)))
+        return false;
+    return position.QuadPart <= status.cbSize.QuadPart && status.cbSize.QuadPart - position.QuadPart >= bytes;
+}
+
+HRESULT WriteImage(IStream* stream, const VARIANT& value)
+{
+    BYTE image[RecordImageBytes] = {};
+    std::memcpy(image, &value, sizeof image);
+    // The text's address means nothing outside this process: it is not written.
+    if (value.vt == VT_BSTR)
+        std::memset(image + offsetof(VARIANT, bstrVal), 0, sizeof image - offsetof(VARIANT, bstrVal));
+    return stream->Write(image, sizeof image, nullptr);
+}
+
+bool WriteText(IStream* stream, VARIANT& text)
+{
+    if (FAILED(WriteImage(stream, text)))
+        return false;
+    const std::uint32_t count = SysStringLen(text.bstrVal);
+    if (FAILED(stream->Write(&count, sizeof count, nullptr)))
+        return false;
+    return count == 0 || SUCCEEDED(stream->Write(text.bstrVal, count * sizeof(OLECHAR), nullptr));
+}
+
+std::int32_t ReadText(IStream* stream, VARIANT& out)
+{
+    out.vt = VT_BSTR;
+    out.bstrVal = nullptr;
+    std::uint32_t count = 0;
+    if (!ReadExactly(stream, &count, sizeof count))
+        return 0;
+    if (count == 0)
+        return 1;
+    // A corrupt count must not size an allocation: the text must fit 32 bits and still be
+    // in the stream.
+    const std::uint64_t bytes = std::uint64_t{count} * sizeof(OLECHAR);
+    if (bytes > UINT32_MAX || !StreamHolds(stream, bytes))
+        return 0;
+    out.bstrVal = SysAllocStringLen(nullptr, count);
+    if (out.bstrVal == nullptr)
+        return 0;
+    return ReadExactly(stream, out.bstrVal, static_cast<ULONG>(bytes)) ? 1 : 0;
+}
+
+// Reads one record, converts it to `vt` and hands it to `deliver`; any failure, an
+// exception included, answers 0 and delivers nothing.
+template <typename Deliver>
+std::int32_t ReadConvertedInto(std::int32_t unit, VARTYPE vt, Deliver deliver)
+{
+    VARIANT value;
+    VariantInit(&value);
+    std::int32_t result = 0;
+    try {
+        if (ReadUnitVariant(unit, value) != 0 && SUCCEEDED(VariantChangeType(&value, &value, 0, vt))) {
+            deliver(value);
+            result = 1;
+        }
+    } catch (...) {
+        result = 0;
+    }
+    VariantClear(&value);
+    return result;
+}
+
+// The record's text as narrow text, its first units up to `length` at the start of the
+// buffer; where the narrow text is shorter, zero bytes fill up to that count.
+bool DeliverText(VARIANT& value, char* buffer, std::uint32_t length)
+{
+    if (FAILED(VariantChangeType(&value, &value, 0, VT_BSTR)))
+        return false;
+    const UINT stored = SysStringLen(value.bstrVal);
+    UINT units = 0;
+    while (units < stored && value.bstrVal[units] != 0)
+        ++units;
+    const std::size_t n = std::min<std::size_t>(length, units);
+    std::string narrow;
+    if (units > 0) {
+        const int bytes =
+            WideCharToMultiByte(CP_ACP, 0, value.bstrVal, static_cast<int>(units), nullptr, 0, nullptr, nullptr);
+        if (bytes > 0) {
+            narrow.assign(static_cast<std::size_t>(bytes), '\0');
+            WideCharToMultiByte(CP_ACP, 0, value.bstrVal, static_cast<int>(units), narrow.data(), bytes, nullptr,
+                                nullptr);
+        }
+    }
+    narrow.resize(std::max(narrow.size(), n), '\0');
+    std::memcpy(buffer, narrow.data(), n);
+    return true;
+}
+
+}  // namespace
+
+std::int32_t WriteUnitVariant(std::int32_t unit, const VARIANT& value)
+{
+    IStream* stream = FindUnitStream(unit);
+    if (stream == nullptr)
+        return 0;
+    VARIANT work{};
+    VariantInit(&work);
+    if (CopyFlag != 0 && FAILED(VariantCopyInd(&work, &value)))
+        return 0;
+    bool written = false;
+    if (IsByValueRecordType(work.vt)) {
+        written = SUCCEEDED(WriteImage(stream, work));
+    } else {
+        if (FAILED(VariantChangeType(&work, &work, 0, VT_BSTR))) {
+            VariantClear(&work);
+            return 0;
+        }
+        written = WriteText(stream, work);
+    }
+    VariantClear(&work);
+    return written ? 1 : 0;
+}
+
+std::int32_t ReadUnitVariant(std::int32_t unit, VARIANT& out)
+{
+    IStream* stream = FindUnitStream(unit);
+    if (stream == nullptr)
+        return 0;
+    VariantClear(&out);
+    VariantInit(&out);
+    // The image is read aside: the out VARIANT takes nothing from a short or rejected one.
+    VARIANT image;
+    if (!ReadExactly(stream, &image, RecordImageBytes))
+        return 0;
+    if (!IsRecordType(image.vt))
+        return 0;
+    if (image.vt == VT_BSTR)
+        return ReadText(stream, out);
+    std::memcpy(&out, &image, sizeof out);
+    return 1;
+}
+
+std::int32_t WriteUnitText(std::int32_t unit, const char* text, std::int32_t length)
+{
+    if (text == nullptr || length < 0)
+        return 0;
+    std::string narrow(text, static_cast<std::size_t>(length));
+    narrow.resize(std::strlen(narrow.c_str()));
+    std::u16string wide(narrow.size() + 1, u'\0');
+    const int units = MultiByteToWideChar(CP_THREAD_ACP, 0, narrow.c_str(), -1, wide.data(),
+                                          static_cast<int>(wide.size()));
+    VARIANT value;
+    VariantInit(&value);
+    value.vt = VT_BSTR;
+    value.bstrVal = SysAllocStringLen(wide.data(), units > 0 ? static_cast<UINT>(units - 1) : 0);
+    if (value.bstrVal == nullptr)
+        throw std::bad_alloc();
+    const std::int32_t written = WriteUnitVariant(unit, value);
+    VariantClear(&value);
+    return written;
+}
+
+std::int32_t WriteUnitDouble(std::int32_t unit, double value)
+{
+    VARIANT variant;
+    VariantInit(&variant);
+    variant.vt = VT_R8;
+    variant.dblVal = value;
+    return WriteUnitVariant(unit, variant);
+}
+
+std::int32_t WriteUnitInteger(std::int32_t unit, std::int32_t value)
+{
+    VARIANT variant;
+    VariantInit(&variant);
+    variant.vt = VT_I4;
+    variant.lVal = value;
+    return WriteUnitVariant(unit, variant);
+}
+
+std::int32_t ReadUnitText(std::int32_t unit, char* buffer, std::uint32_t length)
+{
+    if (buffer != nullptr && length > 0)
+        std::memset(buffer, ' ', length);
+    VARIANT value;
+    VariantInit(&value);
+    std::int32_t result = 0;
+    try {
+        if (ReadUnitVariant(unit, value) != 0)
+            result = (buffer == nullptr || length == 0 || DeliverText(value, buffer, length)) ? 1 : 0;
+    } catch (...) {
+        result = 0;
+    }
+    VariantClear(&value);
+    return result;
+}
+
+std::int32_t ReadUnitDouble(std::int32_t unit, double& out)
+{
+    return ReadConvertedInto(unit, VT_R8, [&out](const VARIANT& value) { out = value.dblVal; });
+}
+
+std::int32_t ReadUnitInteger(std::int32_t unit, std::int32_t& out)
+{
+    return ReadConvertedInto(unit, VT_I4, [&out](const VARIANT& value) { out = value.lVal; });
+}

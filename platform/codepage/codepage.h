@@ -1,0 +1,17 @@
+#pragma once
+// The platform's code-page conversions for the ANSI code page (Windows-1252 here, for
+// the process and for every thread) and UTF-8. Lengths follow the platform: -1 counts the
+// text up to and including its terminator, a destination size of 0 asks for the size
+// needed, and a destination that is too small answers 0.
+#include "platform/win_types.h"
+
+constexpr UINT CP_ACP = 0;
+constexpr UINT CP_THREAD_ACP = 3;
+constexpr UINT CP_UTF8 = 65001;
+constexpr UINT AnsiCodePage = 1252;
+
+int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int cbMultiByte,
+                        LPWSTR lpWideCharStr, int cchWideChar);
+
+int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int cchWideChar,
+                        LPSTR lpMultiByteStr, int cbMultiByte, LPCSTR lpDefaultChar, BOOL* lpUsedDefaultChar);

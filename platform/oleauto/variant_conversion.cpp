@@ -1,0 +1,302 @@
+// VariantChangeType between the by-value types and text. A value is first read into a
+// number (whole, unsigned, real or currency), then written as the target type with the
+// platform's rounding (half to even) and range checks.
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <string>
+
+#include "platform/oleauto/number_text.h"
+#include "platform/oleauto/oleauto.h"
+#include "platform/oleauto/variant_types.h"
+
+namespace {
+
+constexpr LONGLONG CurrencyScale = 10000;
+
+struct Number {
+    enum class Kind { Whole, Unsigned, Real, Currency } kind = Kind::Whole;
+    LONGLONG whole = 0;  // Whole, and Currency scaled by 10000
+    ULONGLONG unsignedValue = 0;
+    double real = 0;
+    bool single = false;  // a Real that came from VT_R4: seven digits as text
+};
+
+double RoundHalfEven(double x)
+{
+    const double lower = std::floor(x);
+    const double fraction = x - lower;
+    if (fraction > 0.5)
+        return lower + 1;
+    if (fraction < 0.5)
+        return lower;
+    return std::fmod(lower, 2.0) == 0 ? lower : lower + 1;
+}
+
+// Currency divided by 10000, rounded half to even.
+LONGLONG CurrencyToWhole(LONGLONG scaled)
+{
+    LONGLONG quotient = scaled / CurrencyScale;
+    LONGLONG remainder = scaled % CurrencyScale;
+    if (remainder < 0) {
+        remainder += CurrencyScale;
+        --quotient;
+    }
+    if (remainder > CurrencyScale / 2 || (remainder == CurrencyScale / 2 && (quotient % 2) != 0))
+        ++quotient;
+    return quotient;
+}
+
+double AsReal(const Number& n)
+{
+    switch (n.kind) {
+    case Number::Kind::Whole: return static_cast<double>(n.whole);
+    case Number::Kind::Unsigned: return static_cast<double>(n.unsignedValue);
+    case Number::Kind::Currency: return static_cast<double>(n.whole) / CurrencyScale;
+    case Number::Kind::Real: break;
+    }
+    return n.real;
+}
+
+std::u16string TextOf(BSTR text)
+{
+    std::u16string result;
+    if (text == nullptr)
+        return result;
+    const UINT length = SysStringLen(text);
+    for (UINT i = 0; i < length && text[i] != 0; ++i)
+        result.push_back(text[i]);
+    return result;
+}
+
+bool SameTextIgnoringCase(const std::u16string& text, const char* word)
+{
+    std::size_t i = 0;
+    for (; word[i] != 0; ++i) {
+        if (i >= text.size())
+            return false;
+        char16_t c = text[i];
+        if (c >= u'a' && c <= u'z')
+            c = static_cast<char16_t>(c - u'a' + u'A');
+        char w = word[i];
+        if (w >= 'a' && w <= 'z')
+            w = static_cast<char>(w - 'a' + 'A');
+        if (c != static_cast<char16_t>(w))
+            return false;
+    }
+    return i == text.size();
+}
+
+HRESULT ReadNumber(const VARIANT& v, VARTYPE target, Number& n)
+{
+    using Kind = Number::Kind;
+    switch (v.vt) {
+    case VT_EMPTY: n.kind = Kind::Whole; n.whole = 0; return S_OK;
+    case VT_I1: n.whole = v.cVal; return S_OK;
+    case VT_I2: n.whole = v.iVal; return S_OK;
+    case VT_I4: n.whole = v.lVal; return S_OK;
+    case VT_INT: n.whole = v.intVal; return S_OK;
+    case VT_I8: n.whole = v.llVal; return S_OK;
+    case VT_BOOL: n.whole = v.boolVal; return S_OK;
+    case VT_UI1: n.kind = Kind::Unsigned; n.unsignedValue = v.bVal; return S_OK;
+    case VT_UI2: n.kind = Kind::Unsigned; n.unsignedValue = v.uiVal; return S_OK;
+    case VT_UI4: n.kind = Kind::Unsigned; n.unsignedValue = v.ulVal; return S_OK;
+    case VT_UINT: n.kind = Kind::Unsigned; n.unsignedValue = v.uintVal; return S_OK;
+    case VT_UI8: n.kind = Kind::Unsigned; n.unsignedValue = v.ullVal; return S_OK;
+    case VT_R4: n.kind = Kind::Real; n.real = static_cast<double>(v.fltVal); n.single = true; return S_OK;
+    case VT_R8: n.kind = Kind::Real; n.real = v.dblVal; return S_OK;
+    case VT_DATE:
+        // A date's text is a calendar date, which this stand-in does not write.
+        if (target == VT_BSTR)
+            return DISP_E_TYPEMISMATCH;
+        n.kind = Kind::Real;
+        n.real = v.date;
+        return S_OK;
+    case VT_CY: n.kind = Kind::Currency; n.whole = v.cyVal.int64; return S_OK;
+    case VT_BSTR: {
+        const std::u16string text = TextOf(v.bstrVal);
+        if (target == VT_BOOL) {
+            if (SameTextIgnoringCase(text, "True")) {
+                n.whole = VARIANT_TRUE;
+                return S_OK;
+            }
+            if (SameTextIgnoringCase(text, "False")) {
+                n.whole = VARIANT_FALSE;
+                return S_OK;
+            }
+        }
+        n.kind = Kind::Real;
+        return ParseReal(text, n.real);
+    }
+    default: return DISP_E_TYPEMISMATCH;
+    }
+}
+
+template <typename T>
+HRESULT ToWhole(const Number& n, T& out)
+{
+    using Limits = std::numeric_limits<T>;
+    switch (n.kind) {
+    case Number::Kind::Whole:
+    case Number::Kind::Currency: {
+        const LONGLONG value = n.kind == Number::Kind::Whole ? n.whole : CurrencyToWhole(n.whole);
+        if constexpr (Limits::is_signed) {
+            if (value < static_cast<LONGLONG>(Limits::min()) || value > static_cast<LONGLONG>(Limits::max()))
+                return DISP_E_OVERFLOW;
+        } else {
+            if (value < 0 || static_cast<ULONGLONG>(value) > static_cast<ULONGLONG>(Limits::max()))
+                return DISP_E_OVERFLOW;
+        }
+        out = static_cast<T>(value);
+        return S_OK;
+    }
+    case Number::Kind::Unsigned:
+        if (n.unsignedValue > static_cast<ULONGLONG>(Limits::max()))
+            return DISP_E_OVERFLOW;
+        out = static_cast<T>(n.unsignedValue);
+        return S_OK;
+    case Number::Kind::Real: break;
+    }
+    if (!std::isfinite(n.real))
+        return DISP_E_OVERFLOW;
+    const double rounded = RoundHalfEven(n.real);
+    // Limits::max() + 1 is a power of two, exactly representable as a double.
+    const double above = std::ldexp(1.0, Limits::digits);
+    const double lowest = Limits::is_signed ? -above : 0.0;
+    if (rounded < lowest || rounded >= above)
+        return DISP_E_OVERFLOW;
+    out = static_cast<T>(rounded);
+    return S_OK;
+}
+
+std::string WholeText(const Number& n)
+{
+    if (n.kind == Number::Kind::Unsigned)
+        return std::to_string(n.unsignedValue);
+    return std::to_string(n.whole);
+}
+
+std::string CurrencyText(LONGLONG scaled)
+{
+    const bool negative = scaled < 0;
+    const ULONGLONG magnitude = negative ? 0 - static_cast<ULONGLONG>(scaled) : static_cast<ULONGLONG>(scaled);
+    std::string text = (negative ? "-" : "") + std::to_string(magnitude / CurrencyScale);
+    std::string fraction = std::to_string(magnitude % CurrencyScale);
+    fraction.insert(0, 4 - fraction.size(), '0');
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
+    if (!fraction.empty())
+        text += "." + fraction;
+    return text;
+}
+
+HRESULT ToText(const VARIANT& source, const Number& n, VARIANT& out)
+{
+    std::string text;
+    if (source.vt == VT_EMPTY)
+        text.clear();
+    else if (n.kind == Number::Kind::Real)
+        text = FormatReal(n.real, n.single ? 7 : 15);
+    else if (n.kind == Number::Kind::Currency)
+        text = CurrencyText(n.whole);
+    else
+        text = WholeText(n);
+    std::u16string units(text.begin(), text.end());
+    out.bstrVal = SysAllocStringLen(units.data(), static_cast<UINT>(units.size()));
+    return out.bstrVal == nullptr ? E_OUTOFMEMORY : S_OK;
+}
+
+HRESULT WriteTarget(const VARIANT& source, const Number& n, VARTYPE vt, VARIANT& out)
+{
+    out.vt = vt;
+    switch (vt) {
+    case VT_I1: return ToWhole(n, out.cVal);
+    case VT_I2: return ToWhole(n, out.iVal);
+    case VT_I4: return ToWhole(n, out.lVal);
+    case VT_INT: return ToWhole(n, out.intVal);
+    case VT_I8: return ToWhole(n, out.llVal);
+    case VT_UI1: return ToWhole(n, out.bVal);
+    case VT_UI2: return ToWhole(n, out.uiVal);
+    case VT_UI4: return ToWhole(n, out.ulVal);
+    case VT_UINT: return ToWhole(n, out.uintVal);
+    case VT_UI8: return ToWhole(n, out.ullVal);
+    case VT_R8: out.dblVal = AsReal(n); return S_OK;
+    case VT_DATE: out.date = AsReal(n); return S_OK;
+    case VT_R4: {
+        const double value = AsReal(n);
+        if (std::isfinite(value) && std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max()))
+            return DISP_E_OVERFLOW;
+        out.fltVal = static_cast<float>(value);
+        return S_OK;
+    }
+    case VT_CY: {
+        if (n.kind == Number::Kind::Currency) {
+            out.cyVal.int64 = n.whole;
+            return S_OK;
+        }
+        Number scaled;
+        scaled.kind = Number::Kind::Real;
+        scaled.real = AsReal(n) * CurrencyScale;
+        return ToWhole(scaled, out.cyVal.int64);
+    }
+    case VT_BOOL: {
+        const bool isTrue = n.kind == Number::Kind::Real ? n.real != 0 : (n.whole != 0 || n.unsignedValue != 0);
+        out.boolVal = isTrue ? VARIANT_TRUE : VARIANT_FALSE;
+        return S_OK;
+    }
+    case VT_BSTR: return ToText(source, n, out);
+    default: return DISP_E_TYPEMISMATCH;
+    }
+}
+
+HRESULT CheckTarget(VARTYPE vt)
+{
+    if (vt == VT_DISPATCH || vt == VT_UNKNOWN || vt == VT_ERROR || vt == VT_VARIANT || vt == VT_RECORD ||
+        vt == VT_DECIMAL || vt == VT_EMPTY || vt == VT_NULL)
+        return DISP_E_TYPEMISMATCH;
+    if ((vt & VT_ARRAY) != 0 && IsValidVariantType(vt))
+        return DISP_E_TYPEMISMATCH;
+    if (!IsValidVariantType(vt) || (vt & VT_BYREF) != 0)
+        return DISP_E_BADVARTYPE;
+    return S_OK;
+}
+
+}  // namespace
+
+HRESULT VariantChangeType(VARIANTARG* pvargDest, const VARIANTARG* pvarSrc, USHORT, VARTYPE vt)
+{
+    if (pvargDest == nullptr || pvarSrc == nullptr)
+        return E_INVALIDARG;
+    if (!IsValidVariantType(pvarSrc->vt))
+        return DISP_E_BADVARTYPE;
+
+    VARIANT source;
+    VariantInit(&source);
+    HRESULT hr = VariantCopyInd(&source, pvarSrc);
+    if (FAILED(hr))
+        return hr;
+
+    VARIANT result;
+    VariantInit(&result);
+    if (source.vt == vt) {
+        std::memcpy(&result, &source, sizeof result);
+        VariantInit(&source);
+    } else {
+        hr = CheckTarget(vt);
+        Number number;
+        if (SUCCEEDED(hr))
+            hr = ReadNumber(source, vt, number);
+        if (SUCCEEDED(hr))
+            hr = WriteTarget(source, number, vt, result);
+        VariantClear(&source);
+        if (FAILED(hr))
+            return hr;
+    }
+    hr = VariantClear(pvargDest);
+    if (FAILED(hr)) {
+        VariantClear(&result);
+        return hr;
+    }
+    std::memcpy(pvargDest, &result, sizeof result);
+    return S_OK;
+}

@@ -1,0 +1,66 @@
+#pragma once
+// A fresh in-memory storage attached for the whole module, with a look at a unit's bytes.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+#include "engine_services/units/unit_streams.h"
+#include "platform/com/memory_storage.h"
+
+constexpr DWORD ReadWriteExclusive = STGM_READWRITE | STGM_SHARE_EXCLUSIVE;
+
+class StorageFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(CreateMemoryStorage(ReadWriteExclusive, &storage), S_OK);
+        Attach(1);
+    }
+    void TearDown() override
+    {
+        attached.reset();
+        storage->Release();
+    }
+
+    void Attach(SHORT copyFlag)
+    {
+        attached.reset();
+        attached = std::make_unique<StorageUnits>(storage, copyFlag);
+    }
+    void Detach() { attached.reset(); }
+
+    // Binds `unit` to a new stream named after `name`.
+    void Create(std::int32_t unit, const char* name = "CASE.DAT")
+    {
+        ASSERT_EQ(CreateUnitStream(unit, name, static_cast<std::int32_t>(std::strlen(name)), ReadWriteExclusive), 1);
+    }
+
+    // Every byte of the unit's stream; its position is kept.
+    std::vector<BYTE> Bytes(std::int32_t unit)
+    {
+        IStream* stream = FindUnitStream(unit);
+        std::vector<BYTE> bytes;
+        if (stream == nullptr)
+            return bytes;
+        ULARGE_INTEGER position{};
+        stream->Seek(LARGE_INTEGER{0}, STREAM_SEEK_CUR, &position);
+        stream->Seek(LARGE_INTEGER{0}, STREAM_SEEK_SET, nullptr);
+        BYTE chunk[256];
+        ULONG got = 0;
+        while (stream->Read(chunk, sizeof chunk, &got) == S_OK && got > 0)
+            bytes.insert(bytes.end(), chunk, chunk + got);
+        stream->Seek(LARGE_INTEGER{static_cast<LONGLONG>(position.QuadPart)}, STREAM_SEEK_SET, nullptr);
+        return bytes;
+    }
+
+    // Writes raw bytes at the unit's position, as a file from elsewhere would hold them.
+    void Feed(std::int32_t unit, const std::vector<BYTE>& bytes)
+    {
+        ASSERT_EQ(FindUnitStream(unit)->Write(bytes.data(), static_cast<ULONG>(bytes.size()), nullptr), S_OK);
+    }
+
+    IStorage* storage = nullptr;
+    std::unique_ptr<StorageUnits> attached;
+};

@@ -1,0 +1,291 @@
+// The record format byte by byte, and reading records back as text, double and integer.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "engine_services/units/unit_records.h"
+#include "platform/oleauto/oleauto.h"
+#include "tests/engine_services/units/storage_fixture.h"
+
+namespace {
+
+template <typename T>
+T At(const std::vector<BYTE>& bytes, std::size_t offset)
+{
+    T value{};
+    std::memcpy(&value, bytes.data() + offset, sizeof value);
+    return value;
+}
+
+std::vector<BYTE> Image(VARTYPE vt, const void* value = nullptr, std::size_t size = 0)
+{
+    std::vector<BYTE> image(24, 0);
+    std::memcpy(image.data(), &vt, sizeof vt);
+    if (value != nullptr)
+        std::memcpy(image.data() + 8, value, size);
+    return image;
+}
+
+std::vector<BYTE> StringRecord(std::uint32_t count, const std::u16string& text)
+{
+    std::vector<BYTE> record = Image(VT_BSTR);
+    record.resize(28);
+    std::memcpy(record.data() + 24, &count, 4);
+    const auto* units = reinterpret_cast<const BYTE*>(text.data());
+    record.insert(record.end(), units, units + text.size() * 2);
+    return record;
+}
+
+std::vector<BYTE> FirstBytes(std::vector<BYTE> bytes, std::size_t count)
+{
+    bytes.resize(count);
+    return bytes;
+}
+
+class UnitRecords : public StorageFixture {
+protected:
+    void SetUp() override
+    {
+        StorageFixture::SetUp();
+        Create(1);
+    }
+    std::string ReadText(std::uint32_t length, std::int32_t expected = 1)
+    {
+        std::string buffer(length, '#');
+        EXPECT_EQ(ReadUnitText(1, buffer.data(), length), expected);
+        return buffer;
+    }
+};
+
+TEST_F(UnitRecords, TextRecordHoldsImageCountAndUtf16)
+{
+    ASSERT_EQ(WriteUnitText(1, "Ab \xE9", 4), 1);
+    const auto bytes = Bytes(1);
+    ASSERT_EQ(bytes.size(), 28u + 2 * 4);
+    EXPECT_EQ(At<VARTYPE>(bytes, 0), VT_BSTR);
+    EXPECT_EQ(At<std::uint32_t>(bytes, 24), 4u);
+    EXPECT_EQ(At<char16_t>(bytes, 28), u'A');
+    EXPECT_EQ(At<char16_t>(bytes, 30), u'b');
+    EXPECT_EQ(At<char16_t>(bytes, 32), u' ');
+    EXPECT_EQ(At<char16_t>(bytes, 34), u'\u00E9');
+}
+
+TEST_F(UnitRecords, TextEndsAtItsCountOrAnEarlierZeroByte)
+{
+    ASSERT_EQ(WriteUnitText(1, "CASE.DAT", 4), 1);
+    ASSERT_EQ(WriteUnitText(1, "AB\0CD", 5), 1);
+    ASSERT_EQ(WriteUnitText(1, "", 0), 1);
+    const auto bytes = Bytes(1);
+    ASSERT_EQ(bytes.size(), (28u + 8) + (28u + 4) + 28u);
+    EXPECT_EQ(At<std::uint32_t>(bytes, 24), 4u);
+    EXPECT_EQ(At<std::uint32_t>(bytes, 36 + 24), 2u);
+    EXPECT_EQ(At<std::uint32_t>(bytes, 36 + 32 + 24), 0u);
+}
+
+TEST_F(UnitRecords, DoubleAndIntegerRecordsAreBareImages)
+{
+    ASSERT_EQ(WriteUnitDouble(1, 2.75), 1);
+    ASSERT_EQ(WriteUnitInteger(1, -123456), 1);
+    const auto bytes = Bytes(1);
+    ASSERT_EQ(bytes.size(), 48u);
+    EXPECT_EQ(At<VARTYPE>(bytes, 0), VT_R8);
+    EXPECT_EQ(At<double>(bytes, 8), 2.75);
+    EXPECT_EQ(At<VARTYPE>(bytes, 24), VT_I4);
+    EXPECT_EQ(At<std::int32_t>(bytes, 32), -123456);
+}
+
+TEST_F(UnitRecords, WhileCopyFlagIsZeroEveryRecordIsEmpty)
+{
+    Attach(0);
+    ASSERT_EQ(WriteUnitText(1, "TEXT", 4), 1);
+    ASSERT_EQ(WriteUnitDouble(1, 1.5), 1);
+    ASSERT_EQ(WriteUnitInteger(1, 9), 1);
+    const auto bytes = Bytes(1);
+    ASSERT_EQ(bytes.size(), 72u);
+    for (std::size_t record = 0; record < 3; ++record)
+        EXPECT_EQ(At<VARTYPE>(bytes, record * 24), VT_EMPTY);
+    ASSERT_EQ(RewindUnit(1), 1);
+    EXPECT_EQ(ReadText(6), "      ");
+    double number = 7;
+    ASSERT_EQ(ReadUnitDouble(1, number), 1);
+    EXPECT_EQ(number, 0.0);
+    std::int32_t whole = 7;
+    ASSERT_EQ(ReadUnitInteger(1, whole), 1);
+    EXPECT_EQ(whole, 0);
+}
+
+TEST_F(UnitRecords, TextReadsBackBlankFilledAndCutToTheBuffer)
+{
+    ASSERT_EQ(WriteUnitText(1, "ABC  ", 5), 1);
+    ASSERT_EQ(WriteUnitText(1, "LONGER TEXT", 11), 1);
+    ASSERT_EQ(WriteUnitText(1, "", 0), 1);
+    ASSERT_EQ(RewindUnit(1), 1);
+    EXPECT_EQ(ReadText(8), "ABC     ") << "trailing blanks kept, then blanks";
+    EXPECT_EQ(ReadText(6), "LONGER");
+    EXPECT_EQ(ReadText(4), "    ");
+    EXPECT_EQ(ReadText(4, 0), "    ") << "past the last record";
+    EXPECT_EQ(AtUnitEnd(1), 1);
+}
+
+TEST_F(UnitRecords, AZeroLengthBufferStillConsumesTheRecord)
+{
+    ASSERT_EQ(WriteUnitText(1, "FIRST", 5), 1);
+    ASSERT_EQ(WriteUnitText(1, "SECOND", 6), 1);
+    ASSERT_EQ(RewindUnit(1), 1);
+    EXPECT_EQ(ReadUnitText(1, nullptr, 0), 1);
+    EXPECT_EQ(ReadText(6), "SECOND");
+}
+
+TEST_F(UnitRecords, UnboundUnitsReadAndWriteNothing)
+{
+    EXPECT_EQ(WriteUnitText(2, "X", 1), 0);
+    EXPECT_EQ(WriteUnitDouble(2, 1.0), 0);
+    char buffer[3] = {'#', '#', '#'};
+    EXPECT_EQ(ReadUnitText(2, buffer, 3), 0);
+    EXPECT_EQ(std::string(buffer, 3), "   ");
+    double number = 4.0;
+    EXPECT_EQ(ReadUnitDouble(2, number), 0);
+    EXPECT_EQ(number, 4.0);
+}
+
+TEST_F(UnitRecords, RecordsConvertBetweenTypesAsThePlatformDoes)
+{
+    ASSERT_EQ(WriteUnitDouble(1, 1e20), 1);
+    ASSERT_EQ(WriteUnitText(1, " 2.5 ", 5), 1);
+    ASSERT_EQ(WriteUnitDouble(1, 3.5), 1);
+    ASSERT_EQ(WriteUnitInteger(1, 42), 1);
+    ASSERT_EQ(RewindUnit(1), 1);
+    EXPECT_EQ(ReadText(7), "1E+20  ");
+    std::int32_t whole = 0;
+    ASSERT_EQ(ReadUnitInteger(1, whole), 1);
+    EXPECT_EQ(whole, 2) << "parsed and rounded half to even";
+    ASSERT_EQ(ReadUnitInteger(1, whole), 1);
+    EXPECT_EQ(whole, 4);
+    double number = 0;
+    ASSERT_EQ(ReadUnitDouble(1, number), 1);
+    EXPECT_EQ(number, 42.0);
+}
+
+TEST_F(UnitRecords, FailedConversionsLeaveTheOutputUntouched)
+{
+    ASSERT_EQ(WriteUnitText(1, "NOT A NUMBER", 12), 1);
+    ASSERT_EQ(WriteUnitDouble(1, 3e9), 1);
+    ASSERT_EQ(RewindUnit(1), 1);
+    double number = 8.5;
+    EXPECT_EQ(ReadUnitDouble(1, number), 0);
+    EXPECT_EQ(number, 8.5);
+    std::int32_t whole = 17;
+    EXPECT_EQ(ReadUnitInteger(1, whole), 0) << "overflow";
+    EXPECT_EQ(whole, 17);
+}
+
+TEST_F(UnitRecords, RejectedTypesConsumeTheirImageOnly)
+{
+    for (const VARTYPE vt : {VARTYPE{VT_DISPATCH}, VARTYPE{VT_UNKNOWN}, VARTYPE{24}, VARTYPE{VT_VARIANT},
+                             VARTYPE{VT_DECIMAL}, VARTYPE{15}, VARTYPE{VT_ARRAY | VT_I4}}) {
+        const void* pointer = this;  // an address a file must never hand back
+        Feed(1, Image(vt, &pointer, sizeof pointer));
+    }
+    ASSERT_EQ(WriteUnitInteger(1, 5), 1);
+    ASSERT_EQ(RewindUnit(1), 1);
+    for (int record = 0; record < 7; ++record) {
+        VARIANT out;
+        VariantInit(&out);
+        EXPECT_EQ(ReadUnitVariant(1, out), 0);
+        EXPECT_EQ(out.vt, VT_EMPTY);
+    }
+    std::int32_t whole = 0;
+    ASSERT_EQ(ReadUnitInteger(1, whole), 1);
+    EXPECT_EQ(whole, 5);
+}
+
+TEST_F(UnitRecords, OverwritingAfterRewindKeepsTheLongerContent)
+{
+    ASSERT_EQ(WriteUnitDouble(1, 1.25), 1);
+    ASSERT_EQ(WriteUnitDouble(1, 2.25), 1);
+    ASSERT_EQ(RewindUnit(1), 1);
+    ASSERT_EQ(WriteUnitInteger(1, 7), 1);
+    EXPECT_EQ(Bytes(1).size(), 48u);
+    ASSERT_EQ(RewindUnit(1), 1);
+    std::int32_t whole = 0;
+    ASSERT_EQ(ReadUnitInteger(1, whole), 1);
+    EXPECT_EQ(whole, 7);
+    double number = 0;
+    ASSERT_EQ(ReadUnitDouble(1, number), 1);
+    EXPECT_EQ(number, 2.25);
+}
+
+TEST_F(UnitRecords, ShortOrCorruptRecordsFailAndLeaveNoValue)
+{
+    const struct {
+        const char* what;
+        std::vector<BYTE> bytes;
+    } cases[] = {
+        {"image cut short", FirstBytes(Image(VT_R8), 20)},
+        {"count cut short", FirstBytes(StringRecord(1, u""), 26)},
+        {"text cut short", StringRecord(3, u"AB")},
+        {"count beyond the stream", StringRecord(0x7FFFFFFF, u"AB")},
+        {"byte size beyond 32 bits", StringRecord(0x80000000u, u"AB")},
+        {"largest count", StringRecord(0xFFFFFFFFu, u"AB")},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(RewindUnit(1), 1);
+        ASSERT_EQ(CreateUnitStream(1, "CASE.DAT", 8, ReadWriteExclusive | STGM_CREATE), 1);
+        Feed(1, c.bytes);
+        ASSERT_EQ(RewindUnit(1), 1);
+        EXPECT_EQ(ReadText(4, 0), "    ") << c.what;
+        ASSERT_EQ(RewindUnit(1), 1);
+        VARIANT out;
+        VariantInit(&out);
+        EXPECT_EQ(ReadUnitVariant(1, out), 0) << c.what;
+        EXPECT_TRUE(out.vt == VT_EMPTY || (out.vt == VT_BSTR)) << c.what;
+        VariantClear(&out);
+    }
+}
+
+TEST_F(UnitRecords, ByValueImagesAreTakenAsRead)
+{
+    const double value = 6.5;
+    std::vector<BYTE> image = Image(VT_R8, &value, sizeof value);
+    image[2] = 0xAB;  // reserved words are not significant
+    Feed(1, image);
+    ASSERT_EQ(RewindUnit(1), 1);
+    VARIANT out;
+    VariantInit(&out);
+    ASSERT_EQ(ReadUnitVariant(1, out), 1);
+    EXPECT_EQ(out.vt, VT_R8);
+    EXPECT_EQ(out.dblVal, 6.5);
+}
+
+TEST_F(UnitRecords, WriterCopiesThroughReferencesAndRefusesWhatHasNoText)
+{
+    double value = 9.75;
+    VARIANT byReference;
+    VariantInit(&byReference);
+    byReference.vt = VT_R8 | VT_BYREF;
+    byReference.pdblVal = &value;
+    ASSERT_EQ(WriteUnitVariant(1, byReference), 1);
+    const auto bytes = Bytes(1);
+    ASSERT_EQ(bytes.size(), 24u);
+    EXPECT_EQ(At<VARTYPE>(bytes, 0), VT_R8);
+    EXPECT_EQ(At<double>(bytes, 8), 9.75);
+
+    VARIANT array;
+    VariantInit(&array);
+    array.vt = VT_ARRAY | VT_I4;
+    array.parray = nullptr;
+    EXPECT_EQ(WriteUnitVariant(1, array), 0);
+    EXPECT_EQ(Bytes(1).size(), 24u) << "nothing written";
+}
+
+TEST_F(UnitRecords, AStringRecordKeepsNoAddressOfTheWriter)
+{
+    ASSERT_EQ(WriteUnitText(1, "X", 1), 1);
+    const auto bytes = Bytes(1);
+    for (std::size_t i = 8; i < 24; ++i)
+        EXPECT_EQ(bytes[i], 0) << i;
+}
+
+}  // namespace

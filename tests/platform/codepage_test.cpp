@@ -1,0 +1,72 @@
+// Code-page conversions: Windows-1252 as the ANSI code page, UTF-8, and the length rules.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/codepage/codepage.h"
+
+namespace {
+
+TEST(CodePage, Windows1252MapsItsUpperHalfAndItsUndefinedBytes)
+{
+    const struct {
+        unsigned char byte;
+        char16_t unit;
+    } cases[] = {
+        {0x41, u'A'}, {0x80, 0x20AC}, {0x81, 0x0081}, {0x8D, 0x008D}, {0x8F, 0x008F},
+        {0x90, 0x0090}, {0x9D, 0x009D}, {0x9F, 0x0178}, {0xE9, 0x00E9}, {0xFF, 0x00FF},
+    };
+    for (const UINT codePage : {CP_ACP, CP_THREAD_ACP}) {
+        for (const auto& c : cases) {
+            const char in = static_cast<char>(c.byte);
+            char16_t out = 0;
+            ASSERT_EQ(MultiByteToWideChar(codePage, 0, &in, 1, &out, 1), 1);
+            EXPECT_EQ(out, c.unit) << int{c.byte};
+            char back = 0;
+            ASSERT_EQ(WideCharToMultiByte(codePage, 0, &out, 1, &back, 1, nullptr, nullptr), 1);
+            EXPECT_EQ(static_cast<unsigned char>(back), c.byte);
+        }
+    }
+}
+
+TEST(CodePage, LengthRules)
+{
+    char16_t out[8] = {};
+    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "abc", -1, out, 8), 4) << "-1 counts the terminator";
+    EXPECT_EQ(out[3], u'\0');
+    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "abc", 3, nullptr, 0), 3) << "size query";
+    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "abc", 3, out, 2), 0) << "buffer too small";
+    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "abc", 0, out, 8), 0);
+    EXPECT_EQ(MultiByteToWideChar(1200, 0, "abc", 3, out, 8), 0) << "code page not offered";
+
+    char narrow[8] = {};
+    EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, u"abc", -1, narrow, 8, nullptr, nullptr), 4);
+    EXPECT_STREQ(narrow, "abc");
+    EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, u"abc", 3, narrow, 2, nullptr, nullptr), 0);
+    EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, u"abc", 3, nullptr, 0, nullptr, nullptr), 3);
+}
+
+TEST(CodePage, CharactersWithoutAnAnsiFormBecomeTheDefault)
+{
+    char narrow[4] = {};
+    BOOL usedDefault = FALSE;
+    EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, u"a\u0100", 2, narrow, 4, nullptr, &usedDefault), 2);
+    EXPECT_EQ(std::string(narrow, 2), "a?");
+    EXPECT_EQ(usedDefault, TRUE);
+}
+
+TEST(CodePage, Utf8BothWays)
+{
+    const char* text = "\xE2\x82\xAC x \xF0\x9F\x98\x80";  // euro sign, x, an emoji
+    char16_t wide[16] = {};
+    const int units = MultiByteToWideChar(CP_UTF8, 0, text, -1, wide, 16);
+    ASSERT_EQ(units, 7);
+    EXPECT_EQ(std::u16string(wide, 6), u"\u20AC x \U0001F600");
+    char back[16] = {};
+    EXPECT_EQ(WideCharToMultiByte(CP_UTF8, 0, wide, -1, back, 16, nullptr, nullptr), 11);
+    EXPECT_STREQ(back, text);
+    EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "\xFF", 1, wide, 16), 1);
+    EXPECT_EQ(wide[0], 0xFFFD);
+}
+
+}  // namespace

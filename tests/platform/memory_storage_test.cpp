@@ -1,0 +1,192 @@
+// The in-memory storage judges names, modes and handles as the platform's compound files.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "platform/com/memory_storage.h"
+
+namespace {
+
+constexpr DWORD ReadWrite = STGM_READWRITE | STGM_SHARE_EXCLUSIVE;
+
+class MemoryStorageTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_EQ(CreateMemoryStorage(STGM_READWRITE | STGM_SHARE_EXCLUSIVE, &storage), S_OK); }
+    void TearDown() override
+    {
+        if (storage != nullptr)
+            storage->Release();
+    }
+
+    IStream* Create(const char16_t* name, DWORD mode = ReadWrite)
+    {
+        IStream* stream = nullptr;
+        EXPECT_EQ(storage->CreateStream(name, mode, 0, 0, &stream), S_OK);
+        return stream;
+    }
+
+    IStorage* storage = nullptr;
+};
+
+struct ModeCase {
+    DWORD mode;
+    HRESULT open;
+    HRESULT create;
+};
+
+TEST_F(MemoryStorageTest, AccessModesAreJudgedAsOnThePlatform)
+{
+    const ModeCase cases[] = {
+        {STGM_READ | STGM_SHARE_EXCLUSIVE, S_OK, S_OK},
+        {STGM_WRITE | STGM_SHARE_EXCLUSIVE, S_OK, S_OK},
+        {STGM_READWRITE | STGM_SHARE_EXCLUSIVE, S_OK, S_OK},
+        {STGM_READ, STG_E_INVALIDFLAG, STG_E_INVALIDFLAG},
+        {STGM_READWRITE, STG_E_INVALIDFLAG, STG_E_INVALIDFLAG},
+        {STGM_READWRITE | STGM_SHARE_DENY_NONE, STG_E_INVALIDFLAG, STG_E_INVALIDFLAG},
+        {STGM_READWRITE | STGM_SHARE_DENY_WRITE, STG_E_INVALIDFLAG, STG_E_INVALIDFLAG},
+        {ReadWrite | STGM_TRANSACTED, STG_E_INVALIDFUNCTION, STG_E_INVALIDFUNCTION},
+        {ReadWrite | STGM_DELETEONRELEASE, STG_E_INVALIDFUNCTION, S_OK},
+        {3 | STGM_SHARE_EXCLUSIVE, STG_E_INVALIDFLAG, STG_E_INVALIDFLAG},
+    };
+    Create(u"DATA")->Release();
+    int created = 0;
+    for (const ModeCase& c : cases) {
+        IStream* stream = nullptr;
+        EXPECT_EQ(storage->OpenStream(u"DATA", nullptr, c.mode, 0, &stream), c.open) << "mode " << c.mode;
+        if (stream != nullptr)
+            stream->Release();
+        const std::u16string name = u"NEW" + std::u16string(1, static_cast<char16_t>(u'A' + created++));
+        stream = nullptr;
+        EXPECT_EQ(storage->CreateStream(name.c_str(), c.mode, 0, 0, &stream), c.create) << "mode " << c.mode;
+        EXPECT_EQ(stream != nullptr, c.create == S_OK);
+        if (stream != nullptr)
+            stream->Release();
+    }
+}
+
+TEST_F(MemoryStorageTest, NamesMustExistOnceAndFitThirtyOneUnits)
+{
+    IStream* stream = nullptr;
+    EXPECT_EQ(storage->OpenStream(u"MISSING", nullptr, ReadWrite, 0, &stream), STG_E_FILENOTFOUND);
+    EXPECT_EQ(stream, nullptr);
+    EXPECT_EQ(storage->CreateStream(u"", ReadWrite, 0, 0, &stream), STG_E_INVALIDNAME);
+    EXPECT_EQ(storage->CreateStream(nullptr, ReadWrite, 0, 0, &stream), STG_E_INVALIDNAME);
+    const std::u16string longest(31, u'N');
+    const std::u16string tooLong(32, u'N');
+    EXPECT_EQ(storage->CreateStream(tooLong.c_str(), ReadWrite, 0, 0, &stream), STG_E_INVALIDNAME);
+    Create(longest.c_str())->Release();
+    Create(u"INP")->Release();
+    EXPECT_EQ(storage->CreateStream(u"INP", ReadWrite, 0, 0, &stream), STG_E_FILEALREADYEXISTS);
+    EXPECT_EQ(storage->CreateStream(u"inp", ReadWrite, 0, 0, &stream), STG_E_FILEALREADYEXISTS);
+}
+
+TEST_F(MemoryStorageTest, AnOpenStreamIsRefusedASecondHandleUntilReleased)
+{
+    IStream* first = Create(u"INP");
+    IStream* second = nullptr;
+    EXPECT_EQ(storage->OpenStream(u"INP", nullptr, ReadWrite, 0, &second), STG_E_ACCESSDENIED);
+    first->Release();
+    EXPECT_EQ(storage->OpenStream(u"INP", nullptr, ReadWrite, 0, &second), S_OK);
+    second->Release();
+}
+
+TEST_F(MemoryStorageTest, CreateWithReplaceRevertsTheOldHandle)
+{
+    IStream* old = Create(u"INP");
+    ASSERT_EQ(old->Write("abc", 3, nullptr), S_OK);
+    IStream* replacement = Create(u"INP", ReadWrite | STGM_CREATE);
+    char byte = 0;
+    EXPECT_EQ(old->Read(&byte, 1, nullptr), STG_E_REVERTED);
+    EXPECT_EQ(old->Write("x", 1, nullptr), STG_E_REVERTED);
+    STATSTG status{};
+    ASSERT_EQ(replacement->Stat(&status, STATFLAG_NONAME), S_OK);
+    EXPECT_EQ(status.cbSize.QuadPart, 0u);
+    old->Release();
+    replacement->Release();
+}
+
+TEST_F(MemoryStorageTest, ReadOnlyStorageAndStreamRefuseWrites)
+{
+    IStorage* readOnly = nullptr;
+    ASSERT_EQ(CreateMemoryStorage(STGM_READ | STGM_SHARE_EXCLUSIVE, &readOnly), S_OK);
+    IStream* stream = nullptr;
+    EXPECT_EQ(readOnly->CreateStream(u"INP", ReadWrite, 0, 0, &stream), STG_E_ACCESSDENIED);
+    readOnly->Release();
+
+    Create(u"INP")->Release();
+    ASSERT_EQ(storage->OpenStream(u"INP", nullptr, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, &stream), S_OK);
+    ULONG written = 7;
+    EXPECT_EQ(stream->Write("x", 1, &written), STG_E_ACCESSDENIED);
+    EXPECT_EQ(written, 0u);
+    stream->Release();
+}
+
+TEST_F(MemoryStorageTest, ReadAtTheEndAnswersOkWithFewerBytes)
+{
+    IStream* stream = Create(u"INP");
+    ASSERT_EQ(stream->Write("abcd", 4, nullptr), S_OK);
+    ASSERT_EQ(stream->Seek(LARGE_INTEGER{2}, STREAM_SEEK_SET, nullptr), S_OK);
+    char buffer[8] = {};
+    ULONG got = 0;
+    EXPECT_EQ(stream->Read(buffer, sizeof buffer, &got), S_OK);
+    EXPECT_EQ(got, 2u);
+    EXPECT_EQ(std::string(buffer, got), "cd");
+    EXPECT_EQ(stream->Read(buffer, sizeof buffer, &got), S_OK);
+    EXPECT_EQ(got, 0u);
+    stream->Release();
+}
+
+TEST_F(MemoryStorageTest, WritePastTheEndGrowsTheStreamWithZeros)
+{
+    IStream* stream = Create(u"INP");
+    ULARGE_INTEGER position{};
+    ASSERT_EQ(stream->Seek(LARGE_INTEGER{3}, STREAM_SEEK_SET, &position), S_OK);
+    EXPECT_EQ(position.QuadPart, 3u);
+    ASSERT_EQ(stream->Write("z", 1, nullptr), S_OK);
+    STATSTG status{};
+    ASSERT_EQ(stream->Stat(&status, STATFLAG_NONAME), S_OK);
+    EXPECT_EQ(status.cbSize.QuadPart, 4u);
+    EXPECT_EQ(status.type, STGTY_STREAM);
+    ASSERT_EQ(stream->Seek(LARGE_INTEGER{0}, STREAM_SEEK_SET, nullptr), S_OK);
+    char buffer[4] = {1, 1, 1, 1};
+    ASSERT_EQ(stream->Read(buffer, 4, nullptr), S_OK);
+    EXPECT_EQ(std::memcmp(buffer, "\0\0\0z", 4), 0);
+    stream->Release();
+}
+
+TEST_F(MemoryStorageTest, SeekChecksItsOriginAndTheStart)
+{
+    IStream* stream = Create(u"INP");
+    ASSERT_EQ(stream->Write("abcd", 4, nullptr), S_OK);
+    ULARGE_INTEGER position{};
+    EXPECT_EQ(stream->Seek(LARGE_INTEGER{0}, 3, &position), STG_E_INVALIDFUNCTION);
+    EXPECT_EQ(stream->Seek(LARGE_INTEGER{-1}, STREAM_SEEK_END, &position), S_OK);
+    EXPECT_EQ(position.QuadPart, 3u);
+    EXPECT_EQ(stream->Seek(LARGE_INTEGER{-1}, STREAM_SEEK_CUR, &position), S_OK);
+    EXPECT_EQ(position.QuadPart, 2u);
+    EXPECT_EQ(stream->Seek(LARGE_INTEGER{-3}, STREAM_SEEK_CUR, &position), STG_E_INVALIDFUNCTION);
+    EXPECT_EQ(stream->Seek(LARGE_INTEGER{0}, STREAM_SEEK_CUR, &position), S_OK);
+    EXPECT_EQ(position.QuadPart, 2u);
+    EXPECT_EQ(stream->Commit(STGC_DEFAULT), S_OK);
+    stream->Release();
+}
+
+TEST_F(MemoryStorageTest, InterfacesAreOfferedByIdentifier)
+{
+    void* found = nullptr;
+    EXPECT_EQ(storage->QueryInterface(IID_IStream, &found), E_NOINTERFACE);
+    EXPECT_EQ(found, nullptr);
+    ASSERT_EQ(storage->QueryInterface(IID_IStorage, &found), S_OK);
+    EXPECT_EQ(found, storage);
+    storage->Release();
+
+    IUnknown* plain = CreateObjectWithoutStorage();
+    EXPECT_EQ(plain->QueryInterface(IID_IStorage, &found), E_NOINTERFACE);
+    EXPECT_EQ(found, nullptr);
+    EXPECT_EQ(plain->QueryInterface(IID_IUnknown, &found), S_OK);
+    EXPECT_EQ(plain->Release(), 1u);
+    EXPECT_EQ(plain->Release(), 0u);
+}
+
+}  // namespace

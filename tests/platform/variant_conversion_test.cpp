@@ -1,0 +1,240 @@
+// VariantChangeType with the platform's results: rounding half to even, overflow, type
+// mismatch, the en-US text of numbers.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "platform/oleauto/oleauto.h"
+
+namespace {
+
+VARIANT Real(double value)
+{
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_R8;
+    v.dblVal = value;
+    return v;
+}
+
+struct Text {
+    VARIANT v;
+    explicit Text(const char16_t* text)
+    {
+        VariantInit(&v);
+        v.vt = VT_BSTR;
+        v.bstrVal = SysAllocString(text);
+    }
+    ~Text() { VariantClear(&v); }
+};
+
+std::u16string AsText(const VARIANT& source, HRESULT expected = S_OK)
+{
+    VARIANT out;
+    VariantInit(&out);
+    EXPECT_EQ(VariantChangeType(&out, &source, 0, VT_BSTR), expected);
+    std::u16string text;
+    if (out.vt == VT_BSTR)
+        text.assign(out.bstrVal, SysStringLen(out.bstrVal));
+    VariantClear(&out);
+    return text;
+}
+
+TEST(VariantConversion, DoubleToIntegerRoundsHalfToEvenWithinRange)
+{
+    const struct {
+        double value;
+        HRESULT hr;
+        LONG expected;
+    } cases[] = {
+        {0.5, S_OK, 0},
+        {1.5, S_OK, 2},
+        {2.5, S_OK, 2},
+        {-0.5, S_OK, 0},
+        {-1.5, S_OK, -2},
+        {0.6, S_OK, 1},
+        {2147483647.49, S_OK, 2147483647},
+        {2147483647.5, DISP_E_OVERFLOW, 0},
+        {-2147483648.5, S_OK, -2147483647 - 1},
+        {-2147483648.51, DISP_E_OVERFLOW, 0},
+        {std::nan(""), DISP_E_OVERFLOW, 0},
+    };
+    for (const auto& c : cases) {
+        const VARIANT source = Real(c.value);
+        VARIANT out;
+        VariantInit(&out);
+        EXPECT_EQ(VariantChangeType(&out, &source, 0, VT_I4), c.hr) << c.value;
+        if (c.hr == S_OK) {
+            EXPECT_EQ(out.vt, VT_I4);
+            EXPECT_EQ(out.lVal, c.expected) << c.value;
+        } else {
+            EXPECT_EQ(out.vt, VT_EMPTY) << "a failed conversion leaves the destination";
+        }
+    }
+}
+
+TEST(VariantConversion, NarrowIntegersOverflowOutsideTheirRange)
+{
+    VARIANT source;
+    VariantInit(&source);
+    source.vt = VT_I4;
+    source.lVal = 40000;
+    VARIANT out;
+    VariantInit(&out);
+    EXPECT_EQ(VariantChangeType(&out, &source, 0, VT_I2), DISP_E_OVERFLOW);
+    EXPECT_EQ(VariantChangeType(&out, &source, 0, VT_UI2), S_OK);
+    EXPECT_EQ(out.uiVal, 40000);
+    source.lVal = -1;
+    EXPECT_EQ(VariantChangeType(&out, &source, 0, VT_UI4), DISP_E_OVERFLOW);
+}
+
+TEST(VariantConversion, DoubleTextHasTheFormOfThePlatform)
+{
+    const struct {
+        double value;
+        const char16_t* text;
+    } cases[] = {
+        {1.5, u"1.5"},
+        {0.1, u"0.1"},
+        {-2.0, u"-2"},
+        {0.0, u"0"},
+        {3.141592653589793, u"3.14159265358979"},
+        {1e20, u"1E+20"},
+        {1e15, u"1E+15"},
+        {1.2e15, u"1.2E+15"},
+        {999999999999999.0, u"999999999999999"},
+        {1e-5, u"0.00001"},
+        {5.6789e-11, u"0.000000000056789"},
+        {5.6789e-12, u"5.6789E-12"},
+        {123456789012345678.0, u"1.23456789012346E+17"},
+        {1e-20, u"1E-20"},
+        {-1e300, u"-1E+300"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(AsText(Real(c.value)), c.text) << c.value;
+
+    VARIANT single;
+    VariantInit(&single);
+    single.vt = VT_R4;
+    single.fltVal = 1e8f;
+    EXPECT_EQ(AsText(single), u"1E+08");
+    single.fltVal = 0.1f;
+    EXPECT_EQ(AsText(single), u"0.1");
+}
+
+TEST(VariantConversion, WholeNumbersAndCurrencyAsText)
+{
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = -42;
+    EXPECT_EQ(AsText(v), u"-42");
+    v.vt = VT_UI8;
+    v.ullVal = 18446744073709551615ull;
+    EXPECT_EQ(AsText(v), u"18446744073709551615");
+    v.vt = VT_CY;
+    v.cyVal.int64 = 12345;
+    EXPECT_EQ(AsText(v), u"1.2345");
+    v.cyVal.int64 = -20000;
+    EXPECT_EQ(AsText(v), u"-2");
+}
+
+TEST(VariantConversion, TextToNumbers)
+{
+    const struct {
+        const char16_t* text;
+        HRESULT hr;
+        double expected;
+    } cases[] = {
+        {u"1.5", S_OK, 1.5},
+        {u"  -2.25E+2 ", S_OK, -225.0},
+        {u"+7", S_OK, 7.0},
+        {u".5", S_OK, 0.5},
+        {u"", DISP_E_TYPEMISMATCH, 0},
+        {u"   ", DISP_E_TYPEMISMATCH, 0},
+        {u"abc", DISP_E_TYPEMISMATCH, 0},
+        {u"1.5x", DISP_E_TYPEMISMATCH, 0},
+        {u"1E", DISP_E_TYPEMISMATCH, 0},
+        {u"inf", DISP_E_TYPEMISMATCH, 0},
+        {u"1E400", DISP_E_OVERFLOW, 0},
+    };
+    for (const auto& c : cases) {
+        Text source(c.text);
+        VARIANT out;
+        VariantInit(&out);
+        EXPECT_EQ(VariantChangeType(&out, &source.v, 0, VT_R8), c.hr);
+        if (c.hr == S_OK) {
+            EXPECT_EQ(out.dblVal, c.expected);
+        }
+    }
+    VARIANT nullText;
+    VariantInit(&nullText);
+    nullText.vt = VT_BSTR;
+    nullText.bstrVal = nullptr;
+    VARIANT out;
+    VariantInit(&out);
+    EXPECT_EQ(VariantChangeType(&out, &nullText, 0, VT_R8), DISP_E_TYPEMISMATCH);
+}
+
+TEST(VariantConversion, TextToIntegerRoundsHalfToEven)
+{
+    Text half(u"2.5");
+    VARIANT out;
+    VariantInit(&out);
+    ASSERT_EQ(VariantChangeType(&out, &half.v, 0, VT_I4), S_OK);
+    EXPECT_EQ(out.lVal, 2);
+    Text large(u"3000000000");
+    EXPECT_EQ(VariantChangeType(&out, &large.v, 0, VT_I4), DISP_E_OVERFLOW);
+}
+
+TEST(VariantConversion, EmptyIsZeroAndTheEmptyTextNullIsNoNumber)
+{
+    VARIANT empty;
+    VariantInit(&empty);
+    VARIANT out;
+    VariantInit(&out);
+    ASSERT_EQ(VariantChangeType(&out, &empty, 0, VT_R8), S_OK);
+    EXPECT_EQ(out.dblVal, 0.0);
+    ASSERT_EQ(VariantChangeType(&out, &empty, 0, VT_I4), S_OK);
+    EXPECT_EQ(out.lVal, 0);
+    EXPECT_EQ(AsText(empty), u"");
+
+    VARIANT null;
+    VariantInit(&null);
+    null.vt = VT_NULL;
+    EXPECT_EQ(VariantChangeType(&out, &null, 0, VT_R8), DISP_E_TYPEMISMATCH);
+}
+
+TEST(VariantConversion, TargetsThatHoldNoValueOrAreNoVariantTypes)
+{
+    const VARIANT source = Real(1.0);
+    const struct {
+        VARTYPE target;
+        HRESULT hr;
+    } cases[] = {
+        {VT_DISPATCH, DISP_E_TYPEMISMATCH}, {VT_UNKNOWN, DISP_E_TYPEMISMATCH}, {VT_ERROR, DISP_E_TYPEMISMATCH},
+        {VT_VARIANT, DISP_E_TYPEMISMATCH},  {VT_RECORD, DISP_E_TYPEMISMATCH},  {VT_VOID, DISP_E_BADVARTYPE},
+        {VT_HRESULT, DISP_E_BADVARTYPE},    {VT_PTR, DISP_E_BADVARTYPE},       {VT_LPSTR, DISP_E_BADVARTYPE},
+        {VT_LPWSTR, DISP_E_BADVARTYPE},     {VT_FILETIME, DISP_E_BADVARTYPE},  {VT_BLOB, DISP_E_BADVARTYPE},
+        {VT_CLSID, DISP_E_BADVARTYPE},
+    };
+    for (const auto& c : cases) {
+        VARIANT out;
+        VariantInit(&out);
+        EXPECT_EQ(VariantChangeType(&out, &source, 0, c.target), c.hr) << c.target;
+    }
+}
+
+TEST(VariantConversion, InPlaceConversionReplacesTheValue)
+{
+    VARIANT v = Real(0.25);
+    ASSERT_EQ(VariantChangeType(&v, &v, 0, VT_BSTR), S_OK);
+    ASSERT_EQ(v.vt, VT_BSTR);
+    EXPECT_EQ(std::u16string(v.bstrVal, SysStringLen(v.bstrVal)), u"0.25");
+    ASSERT_EQ(VariantChangeType(&v, &v, 0, VT_R8), S_OK);
+    EXPECT_EQ(v.vt, VT_R8);
+    EXPECT_EQ(v.dblVal, 0.25);
+}
+
+}  // namespace
