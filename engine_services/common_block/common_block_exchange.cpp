@@ -1,8 +1,8 @@
 #include "engine_services/common_block/common_block_exchange.h"
 
-#include "engine_services/common_block/hresult_codes.h"
 #include "engine_services/common_block/snapshot_allocation.h"
 #include "link/COrvelTLLink.h"
+#include "platform/com/hresult.h"
 
 #include <cstring>
 #include <new>
