@@ -27,13 +27,9 @@ integer(c_int32_t) function PlainUnitReadText(unit, buffer)
     implicit none
     integer(c_int32_t), intent(in) :: unit
     character(len=*), intent(inout) :: buffer
-    ! The format (A), with a zero byte after it that the format rules ignore: the run-time
-    ! copies a format with strndup, and a checked strndup reads up to the zero byte.
-    character(len=4) :: line_format
     integer :: status
 
-    line_format = '(A)' // achar(0)
-    read (unit, line_format, end=100, iostat=status) buffer
+    read (unit, '(A)', end=100, iostat=status) buffer
     if (status /= 0) then
         PlainUnitReadText = 0
     else
