@@ -42,6 +42,7 @@ TEST(ArrayResultsTransfer, LeavesTheMapAndEveryBlockAsTheyWere)
     ASSERT_FALSE(BlockAddressesHandedOver());
     ScalarMap map;
     Hold(map, NamesOf(ArrayResultsTable), HeldValue{8.0, SourceProtected, 6});
+    LinkJournal::Clear();
     LinkJournal::Enable();
     TransferArrayResults(&map, HostToEngine, 0);
     TransferArrayResults(&map, EngineToHost, 1);

@@ -85,6 +85,7 @@ TEST(ArrayVariablesTransfer, BeforeAnyBlockIsHandedOverLeavesTheMapAndTheLocalBl
     ASSERT_FALSE(BlockAddressesHandedOver());
     ScalarMap map;
     Hold(map, NamesOf(ArrayVariableTable), HeldValue{2.5, SourceProtected, 9});
+    LinkJournal::Clear();
     LinkJournal::Enable();
     for (const WalkArguments arguments :
          {WalkArguments{0, 0}, WalkArguments{1, 1}, WalkArguments{0, 1}, WalkArguments{1, 0}}) {

@@ -44,6 +44,7 @@ TEST(ScalarResultsTransfer, AMapHoldingNoneOfTheNamesIsOnlyAskedForEachNameInTab
 {
     ScalarMap map;
     Hold(map, "Unrelated", HeldValue{4.0, SourceEngine, 6});
+    LinkJournal::Clear();
     LinkJournal::Enable();
     TransferScalarResults(&map, EngineToHost, 1);
     LinkJournal::Disable();
@@ -74,6 +75,7 @@ TEST_P(ScalarResultsArguments, EveryHeldNameGetsZeroFromTheEngineWithItsStatusKe
     for (std::size_t i = 0; i < names.size(); ++i)
         Hold(map, names[i], before[i % std::size(before)]);
 
+    LinkJournal::Clear();
     LinkJournal::Enable();
     TransferScalarResults(&map, GetParam().Direction, GetParam().Force);
     LinkJournal::Disable();
