@@ -1,0 +1,3 @@
+#include "dictionary/tables/result_block.h"
+
+float ResultBlock[ResultBlockSize / sizeof(float)] = {};

@@ -1,0 +1,10 @@
+#include "dictionary/tables/scalar_results.h"
+
+#include "dictionary/scalar_transfer.h"
+#include "dictionary/tables/results_walk.h"
+#include "dictionary/tables/scalar_results_table.h"
+
+void TransferScalarResults(ScalarMap* map, TransferDirection, ForceEngineSource)
+{
+    WalkResults(ScalarResultsTable, map, TransferScalarFloat);
+}

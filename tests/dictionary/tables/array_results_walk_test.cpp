@@ -1,0 +1,58 @@
+// The array results walk: one call of the operation that does nothing per name, with
+// fixed arguments, and so no effect on any map or block.
+#include "dictionary/tables/array_results.h"
+#include "dictionary/tables/array_results_table.h"
+#include "dictionary/tables/results_walk.h"
+
+#include "call_recorder.h"
+#include "host_map_fixture.h"
+#include "table_rules.h"
+
+#include "engine/engine_blocks.h"
+#include "link/LinkJournal.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+TEST(ArrayResultsWalk, CallsTheOperationOncePerNameWithTheFirstResultElementEngineToHostAndForce)
+{
+    CallRecorder recorder;
+    ScalarMap map;
+    WalkResults(ArrayResultsTable, &map, recorder.ValueOperation());
+
+    ASSERT_EQ(recorder.Calls.size(), 1262u);
+    for (std::size_t i = 0; i < ArrayResultCount; ++i) {
+        const RecordedCall& call = recorder.Calls[i];
+        EXPECT_EQ(call.Name, ArrayResultsTable[i]);
+        EXPECT_EQ(call.Map, &map);
+        EXPECT_EQ(call.Element, &ResultBlock[0]);
+        EXPECT_EQ(call.Direction, EngineToHost);
+        EXPECT_EQ(call.Force, 1);
+    }
+    EXPECT_EQ(recorder.Calls.front().Name, "ArFlgActTks");
+    EXPECT_EQ(recorder.Calls.back().Name, "ArAddCEFinalItemDesc");
+}
+
+TEST(ArrayResultsTransfer, LeavesTheMapAndEveryBlockAsTheyWere)
+{
+    ASSERT_FALSE(BlockAddressesHandedOver());
+    ScalarMap map;
+    Hold(map, NamesOf(ArrayResultsTable), HeldValue{8.0, SourceProtected, 6});
+    LinkJournal::Clear();
+    LinkJournal::Enable();
+    TransferArrayResults(&map, HostToEngine, 0);
+    TransferArrayResults(&map, EngineToHost, 1);
+    TransferArrayResults(nullptr, 255, 2);
+    LinkJournal::Disable();
+
+    EXPECT_TRUE(LinkJournal::Calls().empty());
+    EXPECT_EQ(Read(map, "ArFlgActTks"), (HeldValue{8.0, SourceProtected, 6}));
+    EXPECT_EQ(Read(map, "InsulationWeight"), (HeldValue{8.0, SourceProtected, 6}));
+    EXPECT_TRUE(std::all_of(std::begin(ResultBlock), std::end(ResultBlock), [](float v) { return v == 0.0f; }));
+}
+
+}  // namespace
