@@ -56,6 +56,7 @@ bool WriteText(IStream* stream, VARIANT& text)
     const std::uint32_t count = SysStringLen(text.bstrVal);
     if (FAILED(stream->Write(&count, sizeof count, nullptr)))
         return false;
+    // A null text is the empty text: there are no bytes to write after the count.
     return count == 0 || SUCCEEDED(stream->Write(text.bstrVal, count * sizeof(OLECHAR), nullptr));
 }
 
@@ -69,10 +70,12 @@ std::int32_t ReadText(IStream* stream, VARIANT& out)
     if (count == 0)
         return 1;
     // A corrupt count must not size an allocation: the text must fit 32 bits and still be
-    // in the stream.
+    // in the stream. Otherwise the read fails as a short read would, consuming the rest.
     const std::uint64_t bytes = std::uint64_t{count} * sizeof(OLECHAR);
-    if (bytes > UINT32_MAX || !StreamHolds(stream, bytes))
+    if (bytes > UINT32_MAX || !StreamHolds(stream, bytes)) {
+        stream->Seek(LARGE_INTEGER{0}, STREAM_SEEK_END, nullptr);
         return 0;
+    }
     out.bstrVal = SysAllocStringLen(nullptr, count);
     if (out.bstrVal == nullptr)
         return 0;

@@ -61,7 +61,7 @@ TEST_F(PlainUnits, OpenReadRewindBackspaceClose)
 {
     const std::string path = File("case.txt", "FIRST LINE\nSECOND\n");
     std::int32_t unit = 41;
-    ASSERT_EQ(OpenUnit(unit, path + "   "), -1) << "the plain path takes the untrimmed name";
+    ASSERT_EQ(OpenUnit(unit, path + "   "), -1) << "trailing blanks of a FILE= name are not part of it";
     std::string buffer(80, '#');
     ASSERT_EQ(Read(unit, buffer), 80);
     EXPECT_EQ(buffer, "FIRST LINE" + std::string(70, ' '));
