@@ -85,6 +85,7 @@ public:
     }
 
 private:
+
     ULONG references_ = 1;
 };
 
@@ -114,12 +115,8 @@ public:
     {
         if (pcbRead != nullptr)
             *pcbRead = 0;
-        if (pv == nullptr)
-            return STG_E_INVALIDPOINTER;
-        if (element_->reverted)
-            return STG_E_REVERTED;
-        if (!CanRead(mode_))
-            return STG_E_ACCESSDENIED;
+        if (const HRESULT refused = RefusedTransfer(pv, CanRead(mode_)); FAILED(refused))
+            return refused;
         const std::vector<BYTE>& bytes = element_->bytes;
         ULONG count = 0;
         if (position_ < bytes.size())
@@ -136,12 +133,8 @@ public:
     {
         if (pcbWritten != nullptr)
             *pcbWritten = 0;
-        if (pv == nullptr)
-            return STG_E_INVALIDPOINTER;
-        if (element_->reverted)
-            return STG_E_REVERTED;
-        if (!CanWrite(mode_))
-            return STG_E_ACCESSDENIED;
+        if (const HRESULT refused = RefusedTransfer(pv, CanWrite(mode_)); FAILED(refused))
+            return refused;
         if (cb == 0)
             return S_OK;
         std::vector<BYTE>& bytes = element_->bytes;
@@ -213,6 +206,16 @@ public:
     }
 
 private:
+    // Why a read or write may not go ahead (a missing buffer, a replaced stream, an
+    // access mode that does not allow it), or S_OK.
+    HRESULT RefusedTransfer(const void* buffer, bool accessAllowed) const
+    {
+        if (buffer == nullptr)
+            return STG_E_INVALIDPOINTER;
+        if (element_->reverted)
+            return STG_E_REVERTED;
+        return accessAllowed ? S_OK : STG_E_ACCESSDENIED;
+    }
     friend class RefCounted<MemoryStream>;
     ~MemoryStream() { element_->open = false; }
 

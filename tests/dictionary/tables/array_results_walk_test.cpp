@@ -20,21 +20,11 @@ namespace {
 
 TEST(ArrayResultsWalk, CallsTheOperationOncePerNameWithTheFirstResultElementEngineToHostAndForce)
 {
-    CallRecorder recorder;
+    static_assert(ArrayResultCount == 1262);
     ScalarMap map;
-    WalkResults(ArrayResultsTable, &map, recorder.ValueOperation());
-
-    ASSERT_EQ(recorder.Calls.size(), 1262u);
-    for (std::size_t i = 0; i < ArrayResultCount; ++i) {
-        const RecordedCall& call = recorder.Calls[i];
-        EXPECT_EQ(call.Name, ArrayResultsTable[i]);
-        EXPECT_EQ(call.Map, &map);
-        EXPECT_EQ(call.Element, &ResultBlock[0]);
-        EXPECT_EQ(call.Direction, EngineToHost);
-        EXPECT_EQ(call.Force, 1);
-    }
-    EXPECT_EQ(recorder.Calls.front().Name, "ArFlgActTks");
-    EXPECT_EQ(recorder.Calls.back().Name, "ArAddCEFinalItemDesc");
+    ExpectResultsWalkCalls(ArrayResultsTable, &map);
+    EXPECT_STREQ(ArrayResultsTable[0], "ArFlgActTks");
+    EXPECT_STREQ(ArrayResultsTable[ArrayResultCount - 1], "ArAddCEFinalItemDesc");
 }
 
 TEST(ArrayResultsTransfer, LeavesTheMapAndEveryBlockAsTheyWere)

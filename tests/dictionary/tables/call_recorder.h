@@ -1,6 +1,7 @@
 #pragma once
 // A per-entry operation that records its calls, for walks whose real operations leave
 // nothing to observe.
+#include "dictionary/tables/results_walk.h"
 #include "dictionary/transfer_types.h"
 
 #include <gtest/gtest.h>
@@ -52,3 +53,21 @@ public:
 
     std::vector<RecordedCall> Calls;
 };
+
+// Walks a results table with a recorder and expects one call per name, in table order, each
+// with the map, the first element of ResultBlock, EngineToHost and force 1.
+template <std::size_t Count, std::size_t Capacity>
+void ExpectResultsWalkCalls(const char (&names)[Count][Capacity], ScalarMap* map)
+{
+    CallRecorder recorder;
+    WalkResults(names, map, recorder.ValueOperation());
+    ASSERT_EQ(recorder.Calls.size(), Count);
+    for (std::size_t i = 0; i < Count; ++i) {
+        const RecordedCall& call = recorder.Calls[i];
+        EXPECT_EQ(call.Name, names[i]);
+        EXPECT_EQ(call.Map, map);
+        EXPECT_EQ(call.Element, &ResultBlock[0]);
+        EXPECT_EQ(call.Direction, EngineToHost);
+        EXPECT_EQ(call.Force, 1);
+    }
+}

@@ -25,19 +25,9 @@ bool ResultBlockIsZero()
 
 TEST(ScalarResultsWalk, CallsTheOperationOncePerNameWithTheFirstResultElementEngineToHostAndForce)
 {
-    CallRecorder recorder;
+    static_assert(ScalarResultCount == 598);
     ScalarMap map;
-    WalkResults(ScalarResultsTable, &map, recorder.ValueOperation());
-
-    ASSERT_EQ(recorder.Calls.size(), 598u);
-    for (std::size_t i = 0; i < ScalarResultCount; ++i) {
-        const RecordedCall& call = recorder.Calls[i];
-        EXPECT_EQ(call.Name, ScalarResultsTable[i]);
-        EXPECT_EQ(call.Map, &map);
-        EXPECT_EQ(call.Element, &ResultBlock[0]);
-        EXPECT_EQ(call.Direction, EngineToHost);
-        EXPECT_EQ(call.Force, 1);
-    }
+    ExpectResultsWalkCalls(ScalarResultsTable, &map);
 }
 
 TEST(ScalarResultsTransfer, AMapHoldingNoneOfTheNamesIsOnlyAskedForEachNameInTableOrder)
