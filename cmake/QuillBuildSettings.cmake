@@ -25,3 +25,17 @@ function(quill_apply_settings target)
     target_compile_options(${target} PRIVATE -Werror)
   endif()
 endfunction()
+
+# Programs of the sanitized build carry their sanitizer settings (see
+# tests/support/sanitizer_defaults.cpp). FORTRAN_RUNTIME: the program runs the Fortran
+# run-time, so strict string checks stay off.
+function(quill_add_sanitizer_defaults target)
+  cmake_parse_arguments(ARG "FORTRAN_RUNTIME" "" "" ${ARGN})
+  if(NOT QUILL_SANITIZE)
+    return()
+  endif()
+  target_sources(${target} PRIVATE "${PROJECT_SOURCE_DIR}/tests/support/sanitizer_defaults.cpp")
+  if(ARG_FORTRAN_RUNTIME)
+    target_compile_definitions(${target} PRIVATE QUILL_STRICT_STRING_CHECKS=0)
+  endif()
+endfunction()

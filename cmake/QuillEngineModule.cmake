@@ -9,7 +9,8 @@ function(quill_add_engine_module target)
     OUTPUT_NAME "${ARG_FILE_NAME}"
     SUFFIX ""
     LIBRARY_OUTPUT_DIRECTORY "${ARG_OUTPUT_DIR}")
-  target_compile_options(${target} PRIVATE $<$<COMPILE_LANGUAGE:CXX>:-fno-gnu-unique>)
+  # g++ alone makes STB_GNU_UNIQUE symbols (and alone knows the flag against them).
+  target_compile_options(${target} PRIVATE $<$<COMPILE_LANG_AND_ID:CXX,GNU>:-fno-gnu-unique>)
   target_compile_definitions(${target} PRIVATE ${ARG_DEFINITIONS})
   target_include_directories(${target} PRIVATE "${PROJECT_SOURCE_DIR}")
   quill_apply_settings(${target})

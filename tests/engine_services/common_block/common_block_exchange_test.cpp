@@ -6,6 +6,7 @@
 #include "engine_services/common_block/snapshot_allocation.h"
 #include "link/COrvelTLLink.h"
 #include "link/LinkJournal.h"
+#include "tests/support/parameter_names.h"
 
 #include <gtest/gtest.h>
 
@@ -346,6 +347,7 @@ TEST_P(CommonBlockDisplayOutput, PassesTrueForAnyNonZeroFlag)
 
 INSTANTIATE_TEST_SUITE_P(Flags, CommonBlockDisplayOutput,
                          ::testing::Values(0, 1, 2, -1, std::numeric_limits<LONG>::min(),
-                                           std::numeric_limits<LONG>::max(), 0x100));
+                                           std::numeric_limits<LONG>::max(), 0x100),
+                         NamedByValue<LONG>("Flag"));
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "link/LinkJournal.h"
 #include "link/MonitorLink.h"
+#include "tests/support/parameter_names.h"
 
 #include <gtest/gtest.h>
 
@@ -124,7 +125,8 @@ TEST_P(MonitorRelaysHiddenLength, WinMonBlankPassesACodeOfOneBlankAndTheCallersM
     EXPECT_EQ(monitor.Calls[0].Message, message);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lengths, MonitorRelaysHiddenLength, ::testing::Values(0u, 1u, 7u, 0xFFFFFFFFu));
+INSTANTIATE_TEST_SUITE_P(Lengths, MonitorRelaysHiddenLength, ::testing::Values(0u, 1u, 7u, 0xFFFFFFFFu),
+                         NamedByValue<std::uint32_t>("Length"));
 
 TEST_F(MonitorRelays, WinMonBlankHasTheEffectOfWinMonWithAOneBlankCode)
 {

@@ -1,121 +1,14 @@
-// The unit entry points: the stream path while a storage is attached, the Fortran
-// run-time's plain units otherwise, chosen anew on every call.
+// The unit entry points on the stream path, while a storage is attached.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "engine_services/units/unit_entry_points.h"
 #include "engine_services/units/unit_records.h"
 #include "tests/engine_services/units/storage_fixture.h"
+#include "tests/engine_services/units/unit_calls.h"
 
 namespace {
-
-const std::int32_t Mode = ReadWriteExclusive;
-
-std::int32_t OpenUnit(std::int32_t unit, const std::string& name)
-{
-    return UnitOpen(&unit, name.data(), static_cast<std::uint32_t>(name.size()), &Mode);
-}
-
-std::int32_t CreateUnit(std::int32_t unit, const std::string& name)
-{
-    return UnitCreate(&unit, name.data(), static_cast<std::uint32_t>(name.size()), &Mode);
-}
-
-std::int32_t Write(std::int32_t unit, const std::string& text)
-{
-    return UnitWriteText(&unit, text.data(), static_cast<std::uint32_t>(text.size()));
-}
-
-std::int32_t Read(std::int32_t unit, std::string& buffer)
-{
-    return UnitReadText(&unit, buffer.data(), static_cast<std::uint32_t>(buffer.size()));
-}
-
-class PlainUnits : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        char pattern[] = "/tmp/quill-units-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
-
-    std::string File(const std::string& name, const std::string& content)
-    {
-        const std::string path = folder + "/" + name;
-        std::ofstream(path) << content;
-        return path;
-    }
-
-    std::string folder;
-};
-
-TEST_F(PlainUnits, OpenReadRewindBackspaceClose)
-{
-    const std::string path = File("case.txt", "FIRST LINE\nSECOND\n");
-    std::int32_t unit = 41;
-    ASSERT_EQ(OpenUnit(unit, path + "   "), -1) << "trailing blanks of a FILE= name are not part of it";
-    std::string buffer(80, '#');
-    ASSERT_EQ(Read(unit, buffer), 80);
-    EXPECT_EQ(buffer, "FIRST LINE" + std::string(70, ' '));
-    std::string shorter(3, '#');
-    ASSERT_EQ(Read(unit, shorter), 3);
-    EXPECT_EQ(shorter, "SEC");
-    EXPECT_EQ(Read(unit, buffer), 0) << "end of file";
-    EXPECT_EQ(UnitRewind(&unit), 0);
-    ASSERT_EQ(Read(unit, buffer), 80);
-    EXPECT_EQ(UnitBackspace(&unit), 0);
-    ASSERT_EQ(Read(unit, buffer), 80);
-    EXPECT_EQ(buffer.substr(0, 10), "FIRST LINE") << "backspace stepped back one record";
-    std::string none;
-    EXPECT_EQ(Read(unit, none), 0) << "a zero-length buffer answers its length, 0";
-    EXPECT_EQ(Read(unit, buffer), 0) << "...but consumed the second record";
-    EXPECT_EQ(UnitClose(&unit), 0);
-}
-
-TEST_F(PlainUnits, OpeningCreatesAMissingFile)
-{
-    const std::string path = folder + "/new.txt";
-    ASSERT_EQ(OpenUnit(42, path), -1);
-    std::int32_t unit = 42;
-    EXPECT_EQ(UnitClose(&unit), 0);
-    EXPECT_TRUE(std::filesystem::exists(path));
-}
-
-TEST_F(PlainUnits, CreateWriteAndCommitDoNothingWithoutStorage)
-{
-    const std::string path = folder + "/never.txt";
-    std::int32_t unit = 43;
-    EXPECT_EQ(CreateUnit(unit, path), 0);
-    EXPECT_EQ(Write(unit, "TEXT"), 0);
-    EXPECT_EQ(UnitCommit(&unit), 0);
-    EXPECT_FALSE(std::filesystem::exists(path));
-    EXPECT_TRUE(std::filesystem::is_empty(folder));
-}
-
-TEST_F(PlainUnits, ErrorsAreAnsweredWithoutEndingTheProcess)
-{
-    std::int32_t never = 97;
-    EXPECT_GT(UnitBackspace(&never), 0) << "unattached unit";
-    EXPECT_EQ(UnitRewind(&never), 0);
-    EXPECT_EQ(UnitClose(&never), 0);
-    EXPECT_EQ(OpenUnit(44, folder), 0) << "a folder cannot be opened as a unit file";
-    std::int32_t negative = -7;
-    const std::string path = File("x.txt", "X\n");
-    EXPECT_EQ(UnitOpen(&negative, path.data(), static_cast<std::uint32_t>(path.size()), &Mode), 0);
-    EXPECT_GT(UnitBackspace(&negative), 0);
-    EXPECT_EQ(UnitRewind(&negative), 0) << "the run-time treats it as a unit never opened";
-    EXPECT_EQ(UnitClose(&negative), 0);
-    std::string buffer(8, '#');
-    EXPECT_EQ(Read(-7, buffer), 0) << "a read error answers 0";
-}
 
 class StreamUnits : public StorageFixture {};
 
@@ -170,27 +63,6 @@ TEST_F(StreamUnits, CreateWriteRewindReadClose)
     EXPECT_EQ(UnitClose(&unit), 0);
     EXPECT_EQ(UnitRewind(&unit), 0);
     EXPECT_EQ(UnitCommit(&unit), 0);
-}
-
-TEST_F(StreamUnits, ThePathIsChosenOnEveryCall)
-{
-    char pattern[] = "/tmp/quill-units-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    const std::string path = std::string(pattern) + "/plain.txt";
-    std::ofstream(path) << "PLAIN\n";
-
-    Detach();
-    std::int32_t unit = 45;
-    ASSERT_EQ(OpenUnit(unit, path), -1);
-    Attach(1);
-    std::string buffer(5, '#');
-    EXPECT_EQ(Read(unit, buffer), 0) << "no stream is bound to the plain unit";
-    EXPECT_EQ(UnitClose(&unit), 0);
-    Detach();
-    ASSERT_EQ(Read(unit, buffer), 5) << "the plain unit stayed open";
-    EXPECT_EQ(buffer, "PLAIN");
-    EXPECT_EQ(UnitClose(&unit), 0);
-    std::filesystem::remove_all(pattern);
 }
 
 }  // namespace

@@ -1,0 +1,51 @@
+# Installs a build into a fresh prefix, moves the installed tree, builds the consumer host
+# project against the moved package with find_package, and runs it against the installed
+# sample engine. Also shows that a plain install never overwrites an installation's engine.
+#
+#     cmake -DBUILD_DIR=... -DWORK_DIR=... -DCONSUMER_SOURCE=... -DGENERATOR=...
+#           -DCXX_COMPILER=... -P check_installed_package.cmake
+foreach(variable BUILD_DIR WORK_DIR CONSUMER_SOURCE GENERATOR CXX_COMPILER)
+  if(NOT DEFINED ${variable})
+    message(FATAL_ERROR "${variable} is not set")
+  endif()
+endforeach()
+
+function(run)
+  execute_process(COMMAND ${ARGN} COMMAND_ERROR_IS_FATAL ANY)
+endfunction()
+
+file(REMOVE_RECURSE "${WORK_DIR}")
+
+# A real installation holds the vendor's engine; a plain install lays down the module, the
+# link library, the headers and the package, and leaves the engine as it was.
+set(real "${WORK_DIR}/real")
+file(WRITE "${real}/XEQ/ASME.DLL" "the vendor's code module")
+file(WRITE "${real}/XEQ/ORVEL.DLL" "the vendor's design module")
+run("${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${real}")
+foreach(file XEQ/ASME.DLL XEQ/ORVEL.DLL)
+  file(READ "${real}/${file}" contents)
+  if(NOT contents MATCHES "^the vendor's")
+    message(FATAL_ERROR "A plain install overwrote ${file} of the installation")
+  endif()
+endforeach()
+foreach(file XEQ/QuillSTMech.dll XEQ/libUnmanagedEngineWrapper_lib.so include/QuillSTMech/engine/COrvelEngine.h
+             lib/cmake/QuillSTMech/QuillSTMechConfig.cmake)
+  if(NOT EXISTS "${real}/${file}")
+    message(FATAL_ERROR "A plain install did not lay down ${file}")
+  endif()
+endforeach()
+if(EXISTS "${real}/quill_sample_host")
+  message(FATAL_ERROR "A plain install laid down the sample host")
+endif()
+
+# The whole installation with the sample engine, then moved elsewhere.
+run("${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${WORK_DIR}/installed")
+run("${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${WORK_DIR}/installed" --component sample)
+file(RENAME "${WORK_DIR}/installed" "${WORK_DIR}/moved")
+
+run("${CMAKE_COMMAND}" -S "${CONSUMER_SOURCE}" -B "${WORK_DIR}/consumer" -G "${GENERATOR}"
+  "-DCMAKE_CXX_COMPILER=${CXX_COMPILER}" "-DCMAKE_PREFIX_PATH=${WORK_DIR}/moved")
+run("${CMAKE_COMMAND}" --build "${WORK_DIR}/consumer")
+file(MAKE_DIRECTORY "${WORK_DIR}/cases")
+file(WRITE "${WORK_DIR}/cases/HX-7.QXR" "")
+run("${WORK_DIR}/consumer/consumer_host" "${WORK_DIR}/cases" "${WORK_DIR}/moved/")
