@@ -20,7 +20,7 @@ struct StreamElement {
     std::u16string name;
     std::vector<BYTE> bytes;
     bool open = false;      // one handle at a time, as the exclusive share demands
-    bool reverted = false;  // replaced by a CreateStream with STGM_CREATE
+    bool reverted = false;  // replaced by a CreateStream with STGM_CREATE, or its storage is gone
 };
 
 bool CanRead(DWORD mode)
@@ -308,7 +308,13 @@ public:
 
 private:
     friend class RefCounted<MemoryStorage>;
-    ~MemoryStorage() = default;
+    // Handles still open on its streams outlive the storage, reverted: they answer
+    // STG_E_REVERTED to everything but Release.
+    ~MemoryStorage()
+    {
+        for (const auto& element : elements_)
+            element->reverted = true;
+    }
 
     std::vector<std::shared_ptr<StreamElement>>::iterator Find(const std::u16string& name)
     {

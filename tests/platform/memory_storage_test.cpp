@@ -106,6 +106,39 @@ TEST_F(MemoryStorageTest, CreateWithReplaceRevertsTheOldHandle)
     replacement->Release();
 }
 
+TEST_F(MemoryStorageTest, ReleasingTheStorageRevertsItsOpenStreams)
+{
+    IStream* stream = Create(u"INP");
+    ASSERT_EQ(stream->Write("abc", 3, nullptr), S_OK);
+    ASSERT_EQ(storage->Release(), 0u);
+    storage = nullptr;
+
+    char buffer[4] = {};
+    ULONG count = 7;
+    EXPECT_EQ(stream->Read(buffer, sizeof buffer, &count), STG_E_REVERTED);
+    EXPECT_EQ(count, 0u);
+    count = 7;
+    EXPECT_EQ(stream->Write("x", 1, &count), STG_E_REVERTED);
+    EXPECT_EQ(count, 0u);
+    ULARGE_INTEGER position{};
+    EXPECT_EQ(stream->Seek(LARGE_INTEGER{0}, STREAM_SEEK_SET, &position), STG_E_REVERTED);
+    STATSTG status{};
+    EXPECT_EQ(stream->Stat(&status, STATFLAG_NONAME), STG_E_REVERTED);
+    EXPECT_EQ(stream->Stat(&status, STATFLAG_DEFAULT), STG_E_REVERTED) << "reverted before the flag is judged";
+    EXPECT_EQ(stream->Commit(STGC_DEFAULT), STG_E_REVERTED);
+    EXPECT_EQ(stream->Release(), 0u) << "only Release still works";
+}
+
+TEST_F(MemoryStorageTest, StreamsLiveOnWhileAnotherReferenceHoldsTheStorage)
+{
+    IStream* stream = Create(u"INP");
+    storage->AddRef();
+    EXPECT_EQ(storage->Release(), 1u);
+    EXPECT_EQ(stream->Write("abc", 3, nullptr), S_OK);
+    EXPECT_EQ(stream->Commit(STGC_DEFAULT), S_OK);
+    stream->Release();
+}
+
 TEST_F(MemoryStorageTest, ReadOnlyStorageAndStreamRefuseWrites)
 {
     IStorage* readOnly = nullptr;

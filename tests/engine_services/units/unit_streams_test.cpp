@@ -200,6 +200,20 @@ TEST_F(UnitStreams, DetachKeepsBoundUnitsWorking)
     EXPECT_EQ(IsStorageAttached(), 0) << "detaching twice changes nothing";
 }
 
+TEST_F(UnitStreams, UnitsOfAReleasedStorageAnswerFailureUntilClosed)
+{
+    Create(1, "ONE");
+    Feed(1, {1, 2, 3, 4});
+    ASSERT_EQ(RewindUnit(1), 1);
+    ReleaseStorageAndAttachAnother();
+    ASSERT_NE(FindUnitStream(1), nullptr) << "the unit stays bound to its reverted stream";
+    EXPECT_EQ(CommitUnit(1), 0);
+    EXPECT_EQ(RewindUnit(1), 0);
+    EXPECT_EQ(AtUnitEnd(1), 1) << "a failed seek counts as the end";
+    EXPECT_EQ(CloseUnitStream(1), 1);
+    EXPECT_EQ(FindUnitStream(1), nullptr);
+}
+
 TEST_F(UnitStreams, AttachSetsCopyFlagAndAnObjectWithoutStorageAttachesNothing)
 {
     Detach();
