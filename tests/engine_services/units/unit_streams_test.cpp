@@ -122,6 +122,16 @@ TEST_F(UnitStreams, CreatedStreamIsNamedAfterTheFileExtension)
     EXPECT_EQ(FindUnitStream(9), nullptr);
 }
 
+TEST_F(UnitStreams, FileNamesThatDifferInLetterCaseOnlyNameOneStream)
+{
+    Create(7, "F.\xE9");  // e acute in the ANSI code page
+    Feed(7, {1, 2, 3});
+    EXPECT_EQ(CloseUnitStream(7), 1);
+    ASSERT_EQ(OpenExistingUnitStream(8, "G.\xC9", 4, ReadWriteExclusive), 1);
+    EXPECT_EQ(AtUnitEnd(8), 0) << "the stream holds the bytes written through the other name";
+    EXPECT_EQ(CreateUnitStream(9, "H.\xE9", 4, ReadWriteExclusive), 0) << "a stream of that name exists";
+}
+
 TEST_F(UnitStreams, TwoUnitsKeepTheirOwnStreams)
 {
     Create(1, "ONE");
