@@ -39,13 +39,39 @@ bool StreamHolds(IStream* stream, std::uint64_t bytes)
     return position.QuadPart <= status.cbSize.QuadPart && status.cbSize.QuadPart - position.QuadPart >= bytes;
 }
 
+// The bytes of the value field that a record type uses; a text's address means nothing
+// outside this process and is not written.
+std::size_t SignificantValueBytes(VARTYPE vt)
+{
+    switch (vt) {
+    case VT_I1:
+    case VT_UI1: return 1;
+    case VT_I2:
+    case VT_UI2:
+    case VT_BOOL: return 2;
+    case VT_I4:
+    case VT_UI4:
+    case VT_INT:
+    case VT_UINT:
+    case VT_R4:
+    case VT_ERROR: return 4;
+    case VT_R8:
+    case VT_CY:
+    case VT_DATE:
+    case VT_I8:
+    case VT_UI8: return 8;
+    default: return 0;
+    }
+}
+
+// The image holds the type and the value's own bytes; every other byte is zero, so that
+// the same values always give the same file.
 HRESULT WriteImage(IStream* stream, const VARIANT& value)
 {
     BYTE image[RecordImageBytes] = {};
-    std::memcpy(image, &value, sizeof image);
-    // The text's address means nothing outside this process: it is not written.
-    if (value.vt == VT_BSTR)
-        std::memset(image + offsetof(VARIANT, bstrVal), 0, sizeof image - offsetof(VARIANT, bstrVal));
+    std::memcpy(image, &value.vt, sizeof value.vt);
+    constexpr std::size_t valueAt = offsetof(VARIANT, llVal);
+    std::memcpy(image + valueAt, reinterpret_cast<const BYTE*>(&value) + valueAt, SignificantValueBytes(value.vt));
     return stream->Write(image, sizeof image, nullptr);
 }
 
