@@ -141,13 +141,14 @@ bool DeliverText(VARIANT& value, char* buffer, std::uint32_t length)
     const std::size_t n = std::min<std::size_t>(length, units);
     std::string narrow;
     if (units > 0) {
+        // A text the code page cannot convert is not delivered.
         const int bytes =
             WideCharToMultiByte(CP_ACP, 0, value.bstrVal, static_cast<int>(units), nullptr, 0, nullptr, nullptr);
-        if (bytes > 0) {
-            narrow.assign(static_cast<std::size_t>(bytes), '\0');
-            WideCharToMultiByte(CP_ACP, 0, value.bstrVal, static_cast<int>(units), narrow.data(), bytes, nullptr,
-                                nullptr);
-        }
+        if (bytes <= 0)
+            return false;
+        narrow.assign(static_cast<std::size_t>(bytes), '\0');
+        WideCharToMultiByte(CP_ACP, 0, value.bstrVal, static_cast<int>(units), narrow.data(), bytes, nullptr,
+                            nullptr);
     }
     narrow.resize(std::max(narrow.size(), n), '\0');
     std::memcpy(buffer, narrow.data(), n);
@@ -205,12 +206,16 @@ std::int32_t WriteUnitText(std::int32_t unit, const char* text, std::int32_t len
     std::string narrow(text, static_cast<std::size_t>(length));
     narrow.resize(std::strlen(narrow.c_str()));
     std::u16string wide(narrow.size() + 1, u'\0');
+    // The count includes the terminator: 0 means the code page could not convert the text,
+    // which is then not written.
     const int units = MultiByteToWideChar(CP_THREAD_ACP, 0, narrow.c_str(), -1, wide.data(),
                                           static_cast<int>(wide.size()));
+    if (units == 0)
+        return 0;
     VARIANT value;
     VariantInit(&value);
     value.vt = VT_BSTR;
-    value.bstrVal = SysAllocStringLen(wide.data(), units > 0 ? static_cast<UINT>(units - 1) : 0);
+    value.bstrVal = SysAllocStringLen(wide.data(), static_cast<UINT>(units - 1));
     if (value.bstrVal == nullptr)
         throw std::bad_alloc();
     const std::int32_t written = WriteUnitVariant(unit, value);
