@@ -129,6 +129,28 @@ TEST_F(UnitRecords, TextReadsBackBlankFilledAndCutToTheBuffer)
     EXPECT_EQ(AtUnitEnd(1), 1);
 }
 
+TEST_F(UnitRecords, AZeroUnitInsideTheTextEndsTheCopy)
+{
+    const struct {
+        const char* what;
+        std::u16string text;
+        std::uint32_t length;
+        const char* delivered;
+    } cases[] = {
+        {"zero in the middle", std::u16string(u"AB\0CD", 5), 6, "AB    "},
+        {"zero first", std::u16string(u"\0XY", 3), 4, "    "},
+        {"zero last", std::u16string(u"ABC\0", 4), 5, "ABC  "},
+        {"buffer ends before the zero", std::u16string(u"ABC\0D", 5), 2, "AB"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(CreateUnitStream(1, "CASE.DAT", 8, ReadWriteExclusive | STGM_CREATE), 1);
+        Feed(1, StringRecord(static_cast<std::uint32_t>(c.text.size()), c.text));
+        ASSERT_EQ(RewindUnit(1), 1);
+        EXPECT_EQ(ReadText(c.length), c.delivered) << c.what;
+        EXPECT_EQ(AtUnitEnd(1), 1) << c.what << ": the whole record is consumed";
+    }
+}
+
 TEST_F(UnitRecords, AZeroLengthBufferStillConsumesTheRecord)
 {
     ASSERT_EQ(WriteUnitText(1, "FIRST", 5), 1);
