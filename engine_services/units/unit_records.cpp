@@ -39,13 +39,39 @@ bool StreamHolds(IStream* stream, std::uint64_t bytes)
     return position.QuadPart <= status.cbSize.QuadPart && status.cbSize.QuadPart - position.QuadPart >= bytes;
 }
 
+// The bytes of the value field that a record type uses; a text's address means nothing
+// outside this process and is not written.
+std::size_t SignificantValueBytes(VARTYPE vt)
+{
+    switch (vt) {
+    case VT_I1:
+    case VT_UI1: return 1;
+    case VT_I2:
+    case VT_UI2:
+    case VT_BOOL: return 2;
+    case VT_I4:
+    case VT_UI4:
+    case VT_INT:
+    case VT_UINT:
+    case VT_R4:
+    case VT_ERROR: return 4;
+    case VT_R8:
+    case VT_CY:
+    case VT_DATE:
+    case VT_I8:
+    case VT_UI8: return 8;
+    default: return 0;
+    }
+}
+
+// The image holds the type and the value's own bytes; every other byte is zero, so that
+// the same values always give the same file.
 HRESULT WriteImage(IStream* stream, const VARIANT& value)
 {
     BYTE image[RecordImageBytes] = {};
-    std::memcpy(image, &value, sizeof image);
-    // The text's address means nothing outside this process: it is not written.
-    if (value.vt == VT_BSTR)
-        std::memset(image + offsetof(VARIANT, bstrVal), 0, sizeof image - offsetof(VARIANT, bstrVal));
+    std::memcpy(image, &value.vt, sizeof value.vt);
+    constexpr std::size_t valueAt = offsetof(VARIANT, llVal);
+    std::memcpy(image + valueAt, reinterpret_cast<const BYTE*>(&value) + valueAt, SignificantValueBytes(value.vt));
     return stream->Write(image, sizeof image, nullptr);
 }
 
@@ -115,13 +141,14 @@ bool DeliverText(VARIANT& value, char* buffer, std::uint32_t length)
     const std::size_t n = std::min<std::size_t>(length, units);
     std::string narrow;
     if (units > 0) {
+        // A text the code page cannot convert is not delivered.
         const int bytes =
             WideCharToMultiByte(CP_ACP, 0, value.bstrVal, static_cast<int>(units), nullptr, 0, nullptr, nullptr);
-        if (bytes > 0) {
-            narrow.assign(static_cast<std::size_t>(bytes), '\0');
-            WideCharToMultiByte(CP_ACP, 0, value.bstrVal, static_cast<int>(units), narrow.data(), bytes, nullptr,
-                                nullptr);
-        }
+        if (bytes <= 0)
+            return false;
+        narrow.assign(static_cast<std::size_t>(bytes), '\0');
+        WideCharToMultiByte(CP_ACP, 0, value.bstrVal, static_cast<int>(units), narrow.data(), bytes, nullptr,
+                            nullptr);
     }
     narrow.resize(std::max(narrow.size(), n), '\0');
     std::memcpy(buffer, narrow.data(), n);
@@ -179,12 +206,16 @@ std::int32_t WriteUnitText(std::int32_t unit, const char* text, std::int32_t len
     std::string narrow(text, static_cast<std::size_t>(length));
     narrow.resize(std::strlen(narrow.c_str()));
     std::u16string wide(narrow.size() + 1, u'\0');
+    // The count includes the terminator: 0 means the code page could not convert the text,
+    // which is then not written.
     const int units = MultiByteToWideChar(CP_THREAD_ACP, 0, narrow.c_str(), -1, wide.data(),
                                           static_cast<int>(wide.size()));
+    if (units == 0)
+        return 0;
     VARIANT value;
     VariantInit(&value);
     value.vt = VT_BSTR;
-    value.bstrVal = SysAllocStringLen(wide.data(), units > 0 ? static_cast<UINT>(units - 1) : 0);
+    value.bstrVal = SysAllocStringLen(wide.data(), static_cast<UINT>(units - 1));
     if (value.bstrVal == nullptr)
         throw std::bad_alloc();
     const std::int32_t written = WriteUnitVariant(unit, value);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/codepage/windows1252.h"
+#include "platform/last_error.h"
 
 namespace {
 
@@ -12,15 +13,24 @@ constexpr char16_t Replacement = 0xFFFD;
 
 enum class Encoding { Ansi, Utf8, Unsupported };
 
+// The ANSI code page without its converter is not available, as a code page that is not
+// installed on the platform.
 Encoding EncodingOf(UINT codePage)
 {
     switch (codePage) {
     case CP_ACP:
     case CP_THREAD_ACP:
-    case AnsiCodePage: return Encoding::Ansi;
+    case AnsiCodePage: return Windows1252Available() ? Encoding::Ansi : Encoding::Unsupported;
     case CP_UTF8: return Encoding::Utf8;
     default: return Encoding::Unsupported;
     }
+}
+
+// A failure answers 0 and leaves its reason as the thread's last error.
+int Fail(DWORD error)
+{
+    SetLastError(error);
+    return 0;
 }
 
 // Collects output units; past the capacity it only counts and remembers the overflow.
@@ -42,7 +52,7 @@ struct Sink {
         }
         ++count;
     }
-    int Result() const { return overflow ? 0 : count; }
+    int Result() const { return overflow ? Fail(ERROR_INSUFFICIENT_BUFFER) : count; }
 };
 
 // One UTF-8 sequence from `in` (at least one byte left); answers the bytes consumed.
@@ -118,7 +128,7 @@ int MultiByteToWideChar(UINT CodePage, DWORD, LPCSTR lpMultiByteStr, int cbMulti
     const Encoding encoding = EncodingOf(CodePage);
     if (encoding == Encoding::Unsupported || lpMultiByteStr == nullptr || cbMultiByte == 0 || cbMultiByte < -1 ||
         cchWideChar < 0 || (lpWideCharStr == nullptr && cchWideChar != 0))
-        return 0;
+        return Fail(ERROR_INVALID_PARAMETER);
     const int length = cbMultiByte == -1 ? static_cast<int>(std::strlen(lpMultiByteStr)) + 1 : cbMultiByte;
     const auto* in = reinterpret_cast<const BYTE*>(lpMultiByteStr);
     Sink<WCHAR> sink{lpWideCharStr, cchWideChar};
@@ -141,10 +151,10 @@ int WideCharToMultiByte(UINT CodePage, DWORD, LPCWSTR lpWideCharStr, int cchWide
     const Encoding encoding = EncodingOf(CodePage);
     if (encoding == Encoding::Unsupported || lpWideCharStr == nullptr || cchWideChar == 0 || cchWideChar < -1 ||
         cbMultiByte < 0 || (lpMultiByteStr == nullptr && cbMultiByte != 0))
-        return 0;
+        return Fail(ERROR_INVALID_PARAMETER);
     // UTF-8 has a form for every character and takes no default.
     if (encoding == Encoding::Utf8 && (lpDefaultChar != nullptr || lpUsedDefaultChar != nullptr))
-        return 0;
+        return Fail(ERROR_INVALID_PARAMETER);
     int length = cchWideChar;
     if (length == -1) {
         length = 0;

@@ -2,7 +2,9 @@
 // The platform's code-page conversions for the ANSI code page (Windows-1252 here, for
 // the process and for every thread) and UTF-8. Lengths follow the platform: -1 counts the
 // text up to and including its terminator, a destination size of 0 asks for the size
-// needed, and a destination that is too small answers 0.
+// needed, and a destination that is too small answers 0. Every failure answers 0 and sets
+// the thread's last error: ERROR_INSUFFICIENT_BUFFER for a destination too small,
+// ERROR_INVALID_PARAMETER otherwise, a code page that is not available included.
 #include "platform/win_types.h"
 
 constexpr UINT CP_ACP = 0;

@@ -8,33 +8,34 @@
 namespace {
 
 struct Table {
+    bool available = false;
     std::array<char16_t, 256> toUnicode{};
     std::unordered_map<char16_t, BYTE> fromUnicode;
 
     Table()
     {
-        iconv_t converter = iconv_open("UTF-16LE", "CP1252");
+        iconv_t converter = iconv_open("UTF-16LE", Windows1252ConverterName);
+        if (converter == reinterpret_cast<iconv_t>(-1))
+            return;
         for (unsigned value = 0; value < 256; ++value) {
             // glibc leaves five bytes undefined; the platform maps them to the
             // control characters of the same number.
             char16_t unit = static_cast<char16_t>(value);
-            if (converter != reinterpret_cast<iconv_t>(-1)) {
-                char in = static_cast<char>(value);
-                unsigned char out[4] = {};
-                char* inPointer = &in;
-                char* outPointer = reinterpret_cast<char*>(out);
-                std::size_t inLeft = 1;
-                std::size_t outLeft = sizeof out;
-                if (iconv(converter, &inPointer, &inLeft, &outPointer, &outLeft) != static_cast<std::size_t>(-1) &&
-                    outLeft == 2)
-                    unit = static_cast<char16_t>(out[0] | (out[1] << 8));
-                iconv(converter, nullptr, nullptr, nullptr, nullptr);
-            }
+            char in = static_cast<char>(value);
+            unsigned char out[4] = {};
+            char* inPointer = &in;
+            char* outPointer = reinterpret_cast<char*>(out);
+            std::size_t inLeft = 1;
+            std::size_t outLeft = sizeof out;
+            if (iconv(converter, &inPointer, &inLeft, &outPointer, &outLeft) != static_cast<std::size_t>(-1) &&
+                outLeft == 2)
+                unit = static_cast<char16_t>(out[0] | (out[1] << 8));
+            iconv(converter, nullptr, nullptr, nullptr, nullptr);
             toUnicode[value] = unit;
             fromUnicode.emplace(unit, static_cast<BYTE>(value));
         }
-        if (converter != reinterpret_cast<iconv_t>(-1))
-            iconv_close(converter);
+        iconv_close(converter);
+        available = true;
     }
 };
 
@@ -45,6 +46,11 @@ const Table& TheTable()
 }
 
 }  // namespace
+
+bool Windows1252Available()
+{
+    return TheTable().available;
+}
 
 char16_t Windows1252ToUnicode(BYTE byte)
 {

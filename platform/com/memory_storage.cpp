@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/com/simple_uppercase.h"
+
 namespace {
 
 constexpr DWORD AccessMask = 0x3;
@@ -20,7 +22,7 @@ struct StreamElement {
     std::u16string name;
     std::vector<BYTE> bytes;
     bool open = false;      // one handle at a time, as the exclusive share demands
-    bool reverted = false;  // replaced by a CreateStream with STGM_CREATE
+    bool reverted = false;  // replaced by a CreateStream with STGM_CREATE, or its storage is gone
 };
 
 bool CanRead(DWORD mode)
@@ -33,16 +35,12 @@ bool CanWrite(DWORD mode)
     return (mode & AccessMask) != STGM_READ;
 }
 
-// Element names compare without regard to letter case, as on the platform.
-char16_t FoldCase(char16_t unit)
-{
-    return (unit >= u'a' && unit <= u'z') ? static_cast<char16_t>(unit - u'a' + u'A') : unit;
-}
-
+// Element names are one name when they have the same length and the same simple
+// uppercase unit by unit, as compound files compare them.
 bool SameName(const std::u16string& a, const std::u16string& b)
 {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) { return FoldCase(x) == FoldCase(y); });
+    const auto sameUnit = [](char16_t x, char16_t y) { return SimpleUppercase(x) == SimpleUppercase(y); };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), sameUnit);
 }
 
 HRESULT CheckName(const OLECHAR* name, std::u16string& out)
@@ -308,7 +306,13 @@ public:
 
 private:
     friend class RefCounted<MemoryStorage>;
-    ~MemoryStorage() = default;
+    // Handles still open on its streams outlive the storage, reverted: they answer
+    // STG_E_REVERTED to everything but Release.
+    ~MemoryStorage()
+    {
+        for (const auto& element : elements_)
+            element->reverted = true;
+    }
 
     std::vector<std::shared_ptr<StreamElement>>::iterator Find(const std::u16string& name)
     {

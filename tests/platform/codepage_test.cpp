@@ -1,9 +1,11 @@
 // Code-page conversions: Windows-1252 as the ANSI code page, UTF-8, and the length rules.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "platform/codepage/codepage.h"
+#include "platform/last_error.h"
 
 namespace {
 
@@ -44,6 +46,47 @@ TEST(CodePage, LengthRules)
     EXPECT_STREQ(narrow, "abc");
     EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, u"abc", 3, narrow, 2, nullptr, nullptr), 0);
     EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, u"abc", 3, nullptr, 0, nullptr, nullptr), 3);
+}
+
+TEST(CodePage, FailuresAnswerZeroWithThePlatformsLastError)
+{
+    char16_t wide[2] = {};
+    char narrow[2] = {};
+    BOOL usedDefault = FALSE;
+    const char defaultChar = '_';
+    const struct {
+        const char* what;
+        std::function<int()> convert;
+        DWORD error;
+    } cases[] = {
+        {"to UTF-16 into a buffer too small", [&] { return MultiByteToWideChar(CP_ACP, 0, "abc", 3, wide, 2); },
+         ERROR_INSUFFICIENT_BUFFER},
+        {"to narrow text into a buffer too small",
+         [&] { return WideCharToMultiByte(CP_ACP, 0, u"abc", 3, narrow, 2, nullptr, nullptr); },
+         ERROR_INSUFFICIENT_BUFFER},
+        {"a code page not offered", [&] { return MultiByteToWideChar(1200, 0, "a", 1, wide, 2); },
+         ERROR_INVALID_PARAMETER},
+        {"a code page not offered, to narrow text",
+         [&] { return WideCharToMultiByte(437, 0, u"a", 1, narrow, 2, nullptr, nullptr); }, ERROR_INVALID_PARAMETER},
+        {"no text", [&] { return MultiByteToWideChar(CP_ACP, 0, nullptr, 1, wide, 2); }, ERROR_INVALID_PARAMETER},
+        {"a text of length 0", [&] { return MultiByteToWideChar(CP_ACP, 0, "a", 0, wide, 2); },
+         ERROR_INVALID_PARAMETER},
+        {"a length below -1", [&] { return WideCharToMultiByte(CP_ACP, 0, u"a", -2, narrow, 2, nullptr, nullptr); },
+         ERROR_INVALID_PARAMETER},
+        {"a size without a buffer", [&] { return MultiByteToWideChar(CP_ACP, 0, "a", 1, nullptr, 2); },
+         ERROR_INVALID_PARAMETER},
+        {"a default character for UTF-8",
+         [&] { return WideCharToMultiByte(CP_UTF8, 0, u"a", 1, narrow, 2, &defaultChar, nullptr); },
+         ERROR_INVALID_PARAMETER},
+        {"a default flag for UTF-8",
+         [&] { return WideCharToMultiByte(CP_UTF8, 0, u"a", 1, narrow, 2, nullptr, &usedDefault); },
+         ERROR_INVALID_PARAMETER},
+    };
+    for (const auto& c : cases) {
+        SetLastError(0);
+        EXPECT_EQ(c.convert(), 0) << c.what;
+        EXPECT_EQ(GetLastError(), c.error) << c.what;
+    }
 }
 
 TEST(CodePage, CharactersWithoutAnAnsiFormBecomeTheDefault)

@@ -81,6 +81,50 @@ TEST_F(MemoryStorageTest, NamesMustExistOnceAndFitThirtyOneUnits)
     EXPECT_EQ(storage->CreateStream(u"inp", ReadWrite, 0, 0, &stream), STG_E_FILEALREADYEXISTS);
 }
 
+TEST(MemoryStorageNames, CompareByTheSimpleUppercaseOfEachUnit)
+{
+    const struct {
+        const char* what;
+        const char16_t* created;
+        const char16_t* opened;
+        bool sameStream;
+    } cases[] = {
+        {"ASCII", u"inp", u"INP", true},
+        {"e acute", u"F.\u00E9", u"F.\u00C9", true},
+        {"y diaeresis, uppercased outside Latin-1", u"\u00FF", u"\u0178", true},
+        {"sigma and final sigma", u"\u03C3\u03C2", u"\u03A3\u03A3", true},
+        {"Cyrillic", u"\u0434\u0430\u043D\u043E", u"\u0414\u0410\u041D\u041E", true},
+        {"dz with caron, small and titlecase", u"\u01C6", u"\u01C5", true},
+        {"Georgian, mapped since Unicode 11", u"\u10D0", u"\u1C90", true},
+        {"fullwidth a", u"\uFF41", u"\uFF21", true},
+        {"sharp s has no simple uppercase", u"\u00DF", u"\u1E9E", false},
+        {"nor does it become SS", u"STRA\u00DFE", u"STRASSE", false},
+        {"surrogate units are never mapped", u"\U00010428", u"\U00010400", false},
+        {"I with dot above is a letter of its own", u"I", u"\u0130", false},
+        {"different letters", u"A1", u"A2", false},
+    };
+    for (const auto& c : cases) {
+        IStorage* storage = nullptr;
+        ASSERT_EQ(CreateMemoryStorage(ReadWrite, &storage), S_OK);
+        IStream* stream = nullptr;
+        ASSERT_EQ(storage->CreateStream(c.created, ReadWrite, 0, 0, &stream), S_OK) << c.what;
+        stream->Release();
+        stream = nullptr;
+        EXPECT_EQ(storage->OpenStream(c.opened, nullptr, ReadWrite, 0, &stream),
+                  c.sameStream ? S_OK : STG_E_FILENOTFOUND)
+            << c.what;
+        if (stream != nullptr)
+            stream->Release();
+        stream = nullptr;
+        EXPECT_EQ(storage->CreateStream(c.opened, ReadWrite, 0, 0, &stream),
+                  c.sameStream ? STG_E_FILEALREADYEXISTS : S_OK)
+            << c.what;
+        if (stream != nullptr)
+            stream->Release();
+        storage->Release();
+    }
+}
+
 TEST_F(MemoryStorageTest, AnOpenStreamIsRefusedASecondHandleUntilReleased)
 {
     IStream* first = Create(u"INP");
@@ -104,6 +148,39 @@ TEST_F(MemoryStorageTest, CreateWithReplaceRevertsTheOldHandle)
     EXPECT_EQ(status.cbSize.QuadPart, 0u);
     old->Release();
     replacement->Release();
+}
+
+TEST_F(MemoryStorageTest, ReleasingTheStorageRevertsItsOpenStreams)
+{
+    IStream* stream = Create(u"INP");
+    ASSERT_EQ(stream->Write("abc", 3, nullptr), S_OK);
+    ASSERT_EQ(storage->Release(), 0u);
+    storage = nullptr;
+
+    char buffer[4] = {};
+    ULONG count = 7;
+    EXPECT_EQ(stream->Read(buffer, sizeof buffer, &count), STG_E_REVERTED);
+    EXPECT_EQ(count, 0u);
+    count = 7;
+    EXPECT_EQ(stream->Write("x", 1, &count), STG_E_REVERTED);
+    EXPECT_EQ(count, 0u);
+    ULARGE_INTEGER position{};
+    EXPECT_EQ(stream->Seek(LARGE_INTEGER{0}, STREAM_SEEK_SET, &position), STG_E_REVERTED);
+    STATSTG status{};
+    EXPECT_EQ(stream->Stat(&status, STATFLAG_NONAME), STG_E_REVERTED);
+    EXPECT_EQ(stream->Stat(&status, STATFLAG_DEFAULT), STG_E_REVERTED) << "reverted before the flag is judged";
+    EXPECT_EQ(stream->Commit(STGC_DEFAULT), STG_E_REVERTED);
+    EXPECT_EQ(stream->Release(), 0u) << "only Release still works";
+}
+
+TEST_F(MemoryStorageTest, StreamsLiveOnWhileAnotherReferenceHoldsTheStorage)
+{
+    IStream* stream = Create(u"INP");
+    storage->AddRef();
+    EXPECT_EQ(storage->Release(), 1u);
+    EXPECT_EQ(stream->Write("abc", 3, nullptr), S_OK);
+    EXPECT_EQ(stream->Commit(STGC_DEFAULT), S_OK);
+    stream->Release();
 }
 
 TEST_F(MemoryStorageTest, ReadOnlyStorageAndStreamRefuseWrites)

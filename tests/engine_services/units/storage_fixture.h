@@ -31,6 +31,16 @@ protected:
     }
     void Detach() { attached.reset(); }
 
+    // Detaches while the attached units hold the storage's only reference, so that the
+    // storage goes and its streams are reverted; then attaches a new storage.
+    void ReleaseStorageAndAttachAnother()
+    {
+        storage->Release();
+        attached.reset();
+        ASSERT_EQ(CreateMemoryStorage(ReadWriteExclusive, &storage), S_OK);
+        Attach(1);
+    }
+
     // Binds `unit` to a new stream named after `name`.
     void Create(std::int32_t unit, const char* name = "CASE.DAT")
     {

@@ -65,4 +65,20 @@ TEST_F(StreamUnits, CreateWriteRewindReadClose)
     EXPECT_EQ(UnitCommit(&unit), 0);
 }
 
+TEST_F(StreamUnits, AUnitWhoseStorageWasReleasedNeitherWritesNorReads)
+{
+    std::int32_t unit = 4;
+    ASSERT_EQ(CreateUnit(unit, "RUN.OUT"), 1);
+    ASSERT_EQ(Write(unit, "BEFORE"), 1);
+    ReleaseStorageAndAttachAnother();
+    EXPECT_EQ(Write(unit, "LOST"), 0) << "nobody can reach the released storage";
+    EXPECT_EQ(UnitCommit(&unit), 0);
+    EXPECT_EQ(UnitRewind(&unit), 0);
+    std::string buffer(6, '#');
+    EXPECT_EQ(Read(unit, buffer), 0);
+    EXPECT_EQ(buffer, "      ");
+    EXPECT_EQ(UnitClose(&unit), 1);
+    EXPECT_EQ(CreateUnit(unit, "RUN.OUT"), 1) << "the new storage has no such stream yet";
+}
+
 }  // namespace

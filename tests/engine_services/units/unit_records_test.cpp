@@ -129,6 +129,28 @@ TEST_F(UnitRecords, TextReadsBackBlankFilledAndCutToTheBuffer)
     EXPECT_EQ(AtUnitEnd(1), 1);
 }
 
+TEST_F(UnitRecords, AZeroUnitInsideTheTextEndsTheCopy)
+{
+    const struct {
+        const char* what;
+        std::u16string text;
+        std::uint32_t length;
+        const char* delivered;
+    } cases[] = {
+        {"zero in the middle", std::u16string(u"AB\0CD", 5), 6, "AB    "},
+        {"zero first", std::u16string(u"\0XY", 3), 4, "    "},
+        {"zero last", std::u16string(u"ABC\0", 4), 5, "ABC  "},
+        {"buffer ends before the zero", std::u16string(u"ABC\0D", 5), 2, "AB"},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(CreateUnitStream(1, "CASE.DAT", 8, ReadWriteExclusive | STGM_CREATE), 1);
+        Feed(1, StringRecord(static_cast<std::uint32_t>(c.text.size()), c.text));
+        ASSERT_EQ(RewindUnit(1), 1);
+        EXPECT_EQ(ReadText(c.length), c.delivered) << c.what;
+        EXPECT_EQ(AtUnitEnd(1), 1) << c.what << ": the whole record is consumed";
+    }
+}
+
 TEST_F(UnitRecords, AZeroLengthBufferStillConsumesTheRecord)
 {
     ASSERT_EQ(WriteUnitText(1, "FIRST", 5), 1);
@@ -291,6 +313,86 @@ TEST_F(UnitRecords, AStringRecordKeepsNoAddressOfTheWriter)
     const auto bytes = Bytes(1);
     for (std::size_t i = 8; i < 24; ++i)
         EXPECT_EQ(bytes[i], 0) << i;
+}
+
+// A value as a caller may hand it over: every byte of the VARIANT that its type does not
+// use holds `garbage`.
+VARIANT WithGarbage(BYTE garbage, VARTYPE vt, const void* value, std::size_t size)
+{
+    VARIANT variant;
+    std::memset(&variant, garbage, sizeof variant);
+    variant.vt = vt;
+    std::memcpy(reinterpret_cast<BYTE*>(&variant) + 8, value, size);
+    return variant;
+}
+
+// Leaves `garbage` in the stack below the caller's frame, where the locals of the next
+// call from that frame will lie.
+[[gnu::noinline]] void ScribbleStack(BYTE garbage)
+{
+    volatile BYTE area[4096];
+    for (volatile BYTE& byte : area)
+        byte = garbage;
+}
+
+TEST_F(UnitRecords, OnlyTheSignificantBytesOfAnImageAreNonZero)
+{
+    const std::int64_t bits = 0x0102030405060708;  // the first `size` bytes serve each type
+    const struct {
+        const char* what;
+        VARTYPE vt;
+        std::size_t size;
+    } cases[] = {
+        {"empty", VT_EMPTY, 0}, {"null", VT_NULL, 0}, {"I2", VT_I2, 2},     {"I4", VT_I4, 4},
+        {"R4", VT_R4, 4},       {"R8", VT_R8, 8},     {"CY", VT_CY, 8},     {"DATE", VT_DATE, 8},
+        {"ERROR", VT_ERROR, 4}, {"BOOL", VT_BOOL, 2}, {"I1", VT_I1, 1},     {"UI1", VT_UI1, 1},
+        {"UI2", VT_UI2, 2},     {"UI4", VT_UI4, 4},   {"I8", VT_I8, 8},     {"UI8", VT_UI8, 8},
+        {"INT", VT_INT, 4},     {"UINT", VT_UINT, 4},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(CreateUnitStream(1, "CASE.DAT", 8, ReadWriteExclusive | STGM_CREATE), 1);
+        ASSERT_EQ(WriteUnitVariant(1, WithGarbage(0xA5, c.vt, &bits, c.size)), 1) << c.what;
+        EXPECT_EQ(Bytes(1), Image(c.vt, &bits, c.size)) << c.what;
+    }
+}
+
+TEST_F(UnitRecords, TextAndReferencedValuesLeaveNoGarbageInTheImage)
+{
+    BSTR text = SysAllocString(u"AB");
+    double number = 2.5;
+    ASSERT_EQ(WriteUnitVariant(1, WithGarbage(0xA5, VT_BSTR, &text, sizeof text)), 1);
+    const double* reference = &number;
+    ASSERT_EQ(WriteUnitVariant(1, WithGarbage(0x5A, VT_R8 | VT_BYREF, &reference, sizeof reference)), 1);
+    SysFreeString(text);
+    std::vector<BYTE> expected = StringRecord(2, u"AB");
+    const std::vector<BYTE> referenced = Image(VT_R8, &number, sizeof number);
+    expected.insert(expected.end(), referenced.begin(), referenced.end());
+    EXPECT_EQ(Bytes(1), expected);
+}
+
+TEST_F(UnitRecords, TheSameValuesGiveTheSameBytesWhateverTheStackHeld)
+{
+    std::vector<BYTE> files[2];
+    const BYTE garbage[2] = {0xA5, 0x5A};
+    for (int run = 0; run < 2; ++run) {
+        ASSERT_EQ(CreateUnitStream(1, "CASE.DAT", 8, ReadWriteExclusive | STGM_CREATE), 1);
+        ScribbleStack(garbage[run]);
+        ASSERT_EQ(WriteUnitInteger(1, 7), 1);
+        ScribbleStack(garbage[run]);
+        ASSERT_EQ(WriteUnitDouble(1, 0.5), 1);
+        ScribbleStack(garbage[run]);
+        ASSERT_EQ(WriteUnitText(1, "TEXT", 4), 1);
+        files[run] = Bytes(1);
+    }
+    EXPECT_EQ(files[0], files[1]);
+    const std::int32_t seven = 7;
+    const double half = 0.5;
+    std::vector<BYTE> expected = Image(VT_I4, &seven, sizeof seven);
+    const std::vector<BYTE> number = Image(VT_R8, &half, sizeof half);
+    const std::vector<BYTE> text = StringRecord(4, u"TEXT");
+    expected.insert(expected.end(), number.begin(), number.end());
+    expected.insert(expected.end(), text.begin(), text.end());
+    EXPECT_EQ(files[0], expected);
 }
 
 }  // namespace

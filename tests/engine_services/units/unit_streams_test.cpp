@@ -122,6 +122,16 @@ TEST_F(UnitStreams, CreatedStreamIsNamedAfterTheFileExtension)
     EXPECT_EQ(FindUnitStream(9), nullptr);
 }
 
+TEST_F(UnitStreams, FileNamesThatDifferInLetterCaseOnlyNameOneStream)
+{
+    Create(7, "F.\xE9");  // e acute in the ANSI code page
+    Feed(7, {1, 2, 3});
+    EXPECT_EQ(CloseUnitStream(7), 1);
+    ASSERT_EQ(OpenExistingUnitStream(8, "G.\xC9", 4, ReadWriteExclusive), 1);
+    EXPECT_EQ(AtUnitEnd(8), 0) << "the stream holds the bytes written through the other name";
+    EXPECT_EQ(CreateUnitStream(9, "H.\xE9", 4, ReadWriteExclusive), 0) << "a stream of that name exists";
+}
+
 TEST_F(UnitStreams, TwoUnitsKeepTheirOwnStreams)
 {
     Create(1, "ONE");
@@ -198,6 +208,20 @@ TEST_F(UnitStreams, DetachKeepsBoundUnitsWorking)
     EXPECT_TRUE(UnitTable.empty());
     Detach();
     EXPECT_EQ(IsStorageAttached(), 0) << "detaching twice changes nothing";
+}
+
+TEST_F(UnitStreams, UnitsOfAReleasedStorageAnswerFailureUntilClosed)
+{
+    Create(1, "ONE");
+    Feed(1, {1, 2, 3, 4});
+    ASSERT_EQ(RewindUnit(1), 1);
+    ReleaseStorageAndAttachAnother();
+    ASSERT_NE(FindUnitStream(1), nullptr) << "the unit stays bound to its reverted stream";
+    EXPECT_EQ(CommitUnit(1), 0);
+    EXPECT_EQ(RewindUnit(1), 0);
+    EXPECT_EQ(AtUnitEnd(1), 1) << "a failed seek counts as the end";
+    EXPECT_EQ(CloseUnitStream(1), 1);
+    EXPECT_EQ(FindUnitStream(1), nullptr);
 }
 
 TEST_F(UnitStreams, AttachSetsCopyFlagAndAnObjectWithoutStorageAttachesNothing)

@@ -1,0 +1,19 @@
+#include "platform/com/simple_uppercase.h"
+
+#include <algorithm>
+
+#include "platform/com/simple_uppercase_ranges.h"
+
+char16_t SimpleUppercase(char16_t unit)
+{
+    const UppercaseRange* end = SimpleUppercaseRanges + SimpleUppercaseRangeCount;
+    // The last run that starts at or before the unit is the only one that may hold it.
+    const UppercaseRange* after = std::upper_bound(
+        SimpleUppercaseRanges, end, unit, [](char16_t value, const UppercaseRange& range) { return value < range.first; });
+    if (after == SimpleUppercaseRanges)
+        return unit;
+    const UppercaseRange& range = *(after - 1);
+    if (unit > range.last || (unit - range.first) % range.stride != 0)
+        return unit;
+    return static_cast<char16_t>(unit + range.delta);
+}

@@ -1,0 +1,17 @@
+#include "platform/last_error.h"
+
+namespace {
+
+thread_local DWORD lastError = 0;
+
+}  // namespace
+
+DWORD GetLastError()
+{
+    return lastError;
+}
+
+void SetLastError(DWORD dwErrCode)
+{
+    lastError = dwErrCode;
+}
