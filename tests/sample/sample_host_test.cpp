@@ -1,100 +1,158 @@
-// The sample host reports bad design cases by file and line, with a non-zero exit, and
-// runs a good case end to end through the module and the sample engine.
+// The sample host as a user runs it: what it refuses, warns about and reports for bad
+// input, and a good case end to end through the module and the sample engine.
+#include "tests/sample/host_run.h"
+
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <ostream>
 #include <regex>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct HostRun {
-    int ExitCode = -1;
-    std::string Output;
+// What lies in the test's folder before the run. The report of the case "HX.QXR" is
+// "HX-run.txt" beside it.
+enum class Before {
+    Nothing,
+    EarlierReport,       // "HX-run.txt" from an earlier run, of run number 99
+    ReportPathIsFolder,  // a folder where the report "HX-run.txt" would go
+    CaseIsFolder,        // a folder in place of the case file
 };
 
-HostRun RunHost(const std::string& arguments)
-{
-    HostRun run;
-    const std::string command = std::string("'") + QUILL_SAMPLE_HOST + "' " + arguments + " 2>&1";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), &pclose);
-    char buffer[512];
-    while (fgets(buffer, sizeof buffer, pipe.get()) != nullptr)
-        run.Output += buffer;
-    const int status = pclose(pipe.release());
-    run.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+// Where the host runs from: the build tree, or a copy of an installation in the test's
+// folder that lacks one of the sample engine's modules.
+enum class From { BuildTree, WithoutDesignModule, WithoutCodeModule };
 
-fs::path WriteCase(const std::string& name, const std::string& text)
-{
-    const fs::path folder = fs::temp_directory_path() / ("quill-sample-" + std::to_string(getpid()));
-    fs::create_directories(folder);
-    const fs::path file = folder / name;
-    std::ofstream(file) << text;
-    return file;
-}
-
-struct BadCase {
-    const char* Label;
-    const char* Text;
-    const char* Message;  // after "<file>:"
+struct HostCase {
+    const char* Name;
+    std::vector<std::string> Arguments;  // "<case>" stands for the case file's path
+    const char* CaseFile = "";           // in the test's folder; none when empty
+    std::string CaseText = {};
+    Before Setup = Before::Nothing;
+    From Installation = From::BuildTree;
+    std::vector<std::string> Says = {};  // in this order; "<case>" and "<folder>" are expanded
+    int ExitCode = 0;
+    std::string Unsaid = {};  // what the output must not hold
 };
 
-void PrintTo(const BadCase& c, std::ostream* out) { *out << c.Label; }
+void PrintTo(const HostCase& c, std::ostream* out) { *out << c.Name; }
 
-const BadCase kBadCases[] = {
-    {"NoEqualsSign", "DesPressSS 1.5e6\n", ":1: expected 'Name = value [source]'"},
-    {"UnknownName", "# comment\n\nDesPressSS = 1\nNoSuchVariable = 2\n", ":4: unknown variable 'NoSuchVariable'"},
-    {"NameCaseMatters", "despressss = 1\n", ":1: unknown variable 'despressss'"},
-    {"NotANumber", "DesTempSS = warm\n", ":1: 'warm' is not a number"},
-    {"BadSource", "DesTempSS = 400 protected\n", ":1: 'protected' is not a source code"},
-    {"MissingValue", "DesTempSS =\n", ":1: a value is missing for 'DesTempSS'"},
-    {"TrailingText", "DesTempSS = 400 1 extra\n", ":1: unexpected 'extra' after the source"},
+
+const std::vector<HostCase> kHostCases = {
+    // The case file's lines.
+    {.Name = "NoEqualsSign", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = "DesPressSS 1.5e6\n",
+     .Says = {"<case>:1: expected 'Name = value [source]'"}, .ExitCode = 1},
+    {.Name = "UnknownName", .Arguments = {"<case>"}, .CaseFile = "HX.QXR",
+     .CaseText = "# comment\n\nDesPressSS = 1\nNoSuchVariable = 2\n",
+     .Says = {"<case>:4: unknown variable 'NoSuchVariable'"}, .ExitCode = 1},
+    {.Name = "NameCaseMatters", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = "despressss = 1\n",
+     .Says = {"<case>:1: unknown variable 'despressss'"}, .ExitCode = 1},
+    {.Name = "NotANumber", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = "DesTempSS = warm\n",
+     .Says = {"<case>:1: 'warm' is not a number"}, .ExitCode = 1},
+    {.Name = "BadSource", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = "DesTempSS = 400 protected\n",
+     .Says = {"<case>:1: 'protected' is not a source code"}, .ExitCode = 1},
+    {.Name = "MissingValue", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = "DesTempSS =\n",
+     .Says = {"<case>:1: a value is missing for 'DesTempSS'"}, .ExitCode = 1},
+    {.Name = "TrailingText", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = "DesTempSS = 400 1 extra\n",
+     .Says = {"<case>:1: unexpected 'extra' after the source"}, .ExitCode = 1},
+    // The case file itself.
+    {.Name = "MissingFile", .Arguments = {"/nonexistent/HX.QXR"},
+     .Says = {"cannot open design case '/nonexistent/HX.QXR': No such file or directory"}, .ExitCode = 1},
 };
 
-class SampleHostBadInputTest : public ::testing::TestWithParam<BadCase> {};
+class SampleHostBadInputTest : public ::testing::TestWithParam<HostCase> {
+protected:
+    fs::path Folder() const { return fs::temp_directory_path() / ("quill-sample-" + std::to_string(getpid())); }
 
-TEST_P(SampleHostBadInputTest, NamesFileAndLine)
+    void TearDown() override
+    {
+        std::error_code ignored;
+        if (!HasFailure())
+            fs::remove_all(Folder(), ignored);
+    }
+
+    std::string Expanded(std::string text) const
+    {
+        const std::string casePath = (Folder() / GetParam().CaseFile).string();
+        for (const auto& [mark, value] : {std::pair<std::string, std::string>{"<case>", casePath},
+                                          std::pair<std::string, std::string>{"<folder>", Folder().string()}})
+            for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark, at + value.size()))
+                text.replace(at, mark.size(), value);
+        return text;
+    }
+
+    // Lays out the folder as the case wants it; answers the host to run.
+    fs::path Prepare() const
+    {
+        const HostCase& c = GetParam();
+        fs::create_directories(Folder());
+        if (c.Setup == Before::CaseIsFolder)
+            fs::create_directories(Folder() / c.CaseFile);
+        else if (c.CaseFile[0] != '\0')
+            std::ofstream(Folder() / c.CaseFile, std::ios::binary) << c.CaseText;
+        if (c.Setup == Before::EarlierReport)
+            std::ofstream(Folder() / "HX-run.txt") << "design case:  HX.QXR\nrun number:   99\n";
+        if (c.Setup == Before::ReportPathIsFolder)
+            fs::create_directories(Folder() / "HX-run.txt" / "inside");
+        switch (c.Installation) {
+        case From::WithoutDesignModule:
+            return InstallSampleHost(Folder(), true, false);
+        case From::WithoutCodeModule:
+            return InstallSampleHost(Folder(), false, true);
+        case From::BuildTree:
+            break;
+        }
+        return BuildTreeHost();
+    }
+};
+
+TEST_P(SampleHostBadInputTest, SaysWhatHappened)
 {
-    const BadCase& c = GetParam();
-    const fs::path file = WriteCase(std::string(c.Label) + ".QXR", c.Text);
-    const HostRun run = RunHost("'" + file.string() + "'");
-    EXPECT_NE(run.ExitCode, 0);
-    EXPECT_NE(run.Output.find(file.string() + c.Message), std::string::npos) << run.Output;
-    fs::remove_all(file.parent_path());
+    const HostCase& c = GetParam();
+    const fs::path host = Prepare();
+    std::vector<std::string> arguments;
+    for (const std::string& argument : c.Arguments)
+        arguments.push_back(Expanded(argument));
+    const HostRun run = RunHost(host, arguments);
+
+    EXPECT_EQ(run.ExitCode, c.ExitCode) << run.Output;
+    std::size_t at = 0;
+    for (const std::string& text : c.Says) {
+        const std::string expected = Expanded(text);
+        const auto found = run.Output.find(expected, at);
+        ASSERT_NE(found, std::string::npos) << "expected, after what came before it: " << expected << "\nin:\n"
+                                            << run.Output;
+        at = found + expected.size();
+    }
+    if (!c.Unsaid.empty()) {
+        EXPECT_EQ(run.Output.find(Expanded(c.Unsaid)), std::string::npos) << run.Output;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, SampleHostBadInputTest, ::testing::ValuesIn(kBadCases),
-                         [](const auto& testParam) { return std::string(testParam.param.Label); });
-
-TEST(SampleHost, MissingFile)
-{
-    const HostRun run = RunHost("/nonexistent/HX.QXR");
-    EXPECT_NE(run.ExitCode, 0);
-    EXPECT_NE(run.Output.find("cannot open design case '/nonexistent/HX.QXR'"), std::string::npos) << run.Output;
-}
+INSTANTIATE_TEST_SUITE_P(Cases, SampleHostBadInputTest, ::testing::ValuesIn(kHostCases),
+                         [](const auto& testParam) { return std::string(testParam.param.Name); });
 
 TEST(SampleHost, RunsACaseEndToEnd)
 {
-    const fs::path file = WriteCase("HX-7.QXR", "ShlCylOD = 0.5\nShlCylThk = 0.01\nShlCylID = 0\nDesPressSS = 2e9\n");
-    const HostRun run = RunHost("'" + file.string() + "' 4");
+    const fs::path folder = fs::temp_directory_path() / ("quill-sample-" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    const fs::path file = folder / "HX-7.QXR";
+    std::ofstream(file) << "ShlCylOD = 0.5\nShlCylThk = 0.01\nShlCylID = 0\nDesPressSS = 2e9\n";
+    const HostRun run = RunHost(BuildTreeHost(), {file.string(), "4"});
     ASSERT_EQ(run.ExitCode, 0) << run.Output;
     // The engine derived the inside diameter and rejected the implausible pressure (status 9).
     EXPECT_TRUE(std::regex_search(run.Output, std::regex("ShlCylID +0 +3 +0\\.48 +3 +0\n"))) << run.Output;
     EXPECT_TRUE(std::regex_search(run.Output, std::regex("DesPressSS +2e\\+09 +3 +2e\\+09 +3 +9\n"))) << run.Output;
     EXPECT_NE(run.Output.find("run number:   4"), std::string::npos) << run.Output;
     EXPECT_NE(run.Output.find("design case:  " + file.string()), std::string::npos) << run.Output;
-    fs::remove_all(file.parent_path());
+    fs::remove_all(folder);
 }
 
 }  // namespace
