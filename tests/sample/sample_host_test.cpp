@@ -44,6 +44,14 @@ struct HostCase {
 
 void PrintTo(const HostCase& c, std::ostream* out) { *out << c.Name; }
 
+std::string Repeated(const std::string& text, int times)
+{
+    std::string repeated;
+    for (int i = 0; i < times; ++i)
+        repeated += text;
+    return repeated;
+}
+
 
 const std::vector<HostCase> kHostCases = {
     // The case file's lines.
@@ -62,9 +70,24 @@ const std::vector<HostCase> kHostCases = {
      .Says = {"<case>:1: a value is missing for 'DesTempSS'"}, .ExitCode = 1},
     {.Name = "TrailingText", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = "DesTempSS = 400 1 extra\n",
      .Says = {"<case>:1: unexpected 'extra' after the source"}, .ExitCode = 1},
+    // An offending token is quoted cut to 40 bytes, and not within a character.
+    {.Name = "LongTokenIsCut", .Arguments = {"<case>"}, .CaseFile = "HX.QXR",
+     .CaseText = "DesTempSS = " + std::string(100000, 'x') + "\n",
+     .Says = {"<case>:1: '" + std::string(40, 'x') + "...' (100000 bytes) is not a number"}, .ExitCode = 1,
+     .Unsaid = std::string(41, 'x')},
+    {.Name = "LongTokenIsCutBetweenCharacters", .Arguments = {"<case>"}, .CaseFile = "HX.QXR",
+     .CaseText = "DesTempSS = x" + Repeated("\u00e9", 50) + "\n",
+     .Says = {"<case>:1: 'x" + Repeated("\u00e9", 19) + "...' (101 bytes) is not a number"}, .ExitCode = 1},
+    {.Name = "ByteOrderMarkIsSkipped", .Arguments = {"<case>"}, .CaseFile = "HX.QXR",
+     .CaseText = "\xEF\xBB\xBF" "DesTempSS = 400\n", .Says = {"Design case <case>: 1 inputs"}},
     // The case file itself.
     {.Name = "MissingFile", .Arguments = {"/nonexistent/HX.QXR"},
      .Says = {"cannot open design case '/nonexistent/HX.QXR': No such file or directory"}, .ExitCode = 1},
+    {.Name = "CaseIsAFolder", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .Setup = Before::CaseIsFolder,
+     .Says = {"'<case>' is a folder, not a design case file"}, .ExitCode = 1},
+    // Reading the process's own memory from its start fails with an input/output error.
+    {.Name = "ReadErrorInTheFile", .Arguments = {"/proc/self/mem"},
+     .Says = {"cannot read design case '/proc/self/mem' to its end: Input/output error"}, .ExitCode = 1},
 };
 
 class SampleHostBadInputTest : public ::testing::TestWithParam<HostCase> {
