@@ -4,7 +4,9 @@
 //     quill_sample_host <case.QXR> [run number]
 #include "engine/COrvelEngine.h"
 #include "link/UnmanagedEngineWrapper.h"
+#include "sample/host/command_line.h"
 #include "sample/host/design_case_file.h"
+#include "sample/host/exit_codes.h"
 
 #include <cstdio>
 #include <fstream>
@@ -59,15 +61,16 @@ std::string ReportFileOf(const std::string& caseFile)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2 || argc > 3) {
-        std::cerr << "usage: quill_sample_host <case.QXR> [run number]\n";
-        return 2;
+    const CommandLine commandLine = ParseCommandLine(argc, argv);
+    if (!commandLine.Error.empty()) {
+        std::cerr << "quill_sample_host: " << commandLine.Error << "\n" << Usage << "\n";
+        return Refused;
     }
-    const std::string caseFile = argv[1];
+    const std::string& caseFile = commandLine.CaseFile;
     const CaseReadResult designCase = ReadDesignCase(caseFile);
     if (!designCase.Error.empty()) {
         std::cerr << "quill_sample_host: " << designCase.Error << "\n";
-        return 1;
+        return Refused;
     }
 
     ScalarMap scalars;
@@ -77,7 +80,8 @@ int main(int argc, char** argv)
 
     // The host owns the object and destroys it through its virtual destructor.
     std::unique_ptr<COrvelEngine> engine(new COrvelEngine);
-    std::string caseName = caseFile + (argc == 3 ? argv[2] : "");
+    // The module reads the run number from the text behind the case name's ".QXR".
+    std::string caseName = caseFile + (commandLine.RunNumber ? std::to_string(*commandLine.RunNumber) : "");
     engine->SetFileName(caseName.data());
     engine->TransferData(&scalars, &arrays);
     const bool checked = engine->CheckData(&scalars, &arrays);
@@ -96,9 +100,9 @@ int main(int argc, char** argv)
     std::ifstream report(ReportFileOf(caseFile));
     if (!report) {
         std::printf("  (the design module wrote no report)\n");
-        return 0;
+        return ReportShown;
     }
     for (std::string line; std::getline(report, line);)
         std::printf("  %s\n", line.c_str());
-    return 0;
+    return ReportShown;
 }

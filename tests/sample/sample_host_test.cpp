@@ -32,7 +32,7 @@ enum class From { BuildTree, WithoutDesignModule, WithoutCodeModule };
 
 struct HostCase {
     const char* Name;
-    std::vector<std::string> Arguments;  // "<case>" stands for the case file's path
+    std::vector<std::string> Arguments = {};  // "<case>" stands for the case file's path
     const char* CaseFile = "";           // in the test's folder; none when empty
     std::string CaseText = {};
     Before Setup = Before::Nothing;
@@ -53,41 +53,61 @@ std::string Repeated(const std::string& text, int times)
 }
 
 
+const std::string kGoodCase = "DesTempSS = 400\n";
+
 const std::vector<HostCase> kHostCases = {
     // The case file's lines.
     {.Name = "NoEqualsSign", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = "DesPressSS 1.5e6\n",
-     .Says = {"<case>:1: expected 'Name = value [source]'"}, .ExitCode = 1},
+     .Says = {"<case>:1: expected 'Name = value [source]'"}, .ExitCode = 2},
     {.Name = "UnknownName", .Arguments = {"<case>"}, .CaseFile = "HX.QXR",
      .CaseText = "# comment\n\nDesPressSS = 1\nNoSuchVariable = 2\n",
-     .Says = {"<case>:4: unknown variable 'NoSuchVariable'"}, .ExitCode = 1},
+     .Says = {"<case>:4: unknown variable 'NoSuchVariable'"}, .ExitCode = 2},
     {.Name = "NameCaseMatters", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = "despressss = 1\n",
-     .Says = {"<case>:1: unknown variable 'despressss'"}, .ExitCode = 1},
+     .Says = {"<case>:1: unknown variable 'despressss'"}, .ExitCode = 2},
     {.Name = "NotANumber", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = "DesTempSS = warm\n",
-     .Says = {"<case>:1: 'warm' is not a number"}, .ExitCode = 1},
+     .Says = {"<case>:1: 'warm' is not a number"}, .ExitCode = 2},
     {.Name = "BadSource", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = "DesTempSS = 400 protected\n",
-     .Says = {"<case>:1: 'protected' is not a source code"}, .ExitCode = 1},
+     .Says = {"<case>:1: 'protected' is not a source code"}, .ExitCode = 2},
     {.Name = "MissingValue", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = "DesTempSS =\n",
-     .Says = {"<case>:1: a value is missing for 'DesTempSS'"}, .ExitCode = 1},
+     .Says = {"<case>:1: a value is missing for 'DesTempSS'"}, .ExitCode = 2},
     {.Name = "TrailingText", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = "DesTempSS = 400 1 extra\n",
-     .Says = {"<case>:1: unexpected 'extra' after the source"}, .ExitCode = 1},
+     .Says = {"<case>:1: unexpected 'extra' after the source"}, .ExitCode = 2},
     // An offending token is quoted cut to 40 bytes, and not within a character.
     {.Name = "LongTokenIsCut", .Arguments = {"<case>"}, .CaseFile = "HX.QXR",
      .CaseText = "DesTempSS = " + std::string(100000, 'x') + "\n",
-     .Says = {"<case>:1: '" + std::string(40, 'x') + "...' (100000 bytes) is not a number"}, .ExitCode = 1,
+     .Says = {"<case>:1: '" + std::string(40, 'x') + "...' (100000 bytes) is not a number"}, .ExitCode = 2,
      .Unsaid = std::string(41, 'x')},
     {.Name = "LongTokenIsCutBetweenCharacters", .Arguments = {"<case>"}, .CaseFile = "HX.QXR",
      .CaseText = "DesTempSS = x" + Repeated("\u00e9", 50) + "\n",
-     .Says = {"<case>:1: 'x" + Repeated("\u00e9", 19) + "...' (101 bytes) is not a number"}, .ExitCode = 1},
+     .Says = {"<case>:1: 'x" + Repeated("\u00e9", 19) + "...' (101 bytes) is not a number"}, .ExitCode = 2},
     {.Name = "ByteOrderMarkIsSkipped", .Arguments = {"<case>"}, .CaseFile = "HX.QXR",
      .CaseText = "\xEF\xBB\xBF" "DesTempSS = 400\n", .Says = {"Design case <case>: 1 inputs"}},
+    // The command line.
+    {.Name = "NoArguments", .Says = {"usage: quill_sample_host <case.QXR> [run number]"}, .ExitCode = 2},
+    {.Name = "TooManyArguments", .Arguments = {"<case>", "1", "2"}, .CaseFile = "HX.QXR", .CaseText = kGoodCase,
+     .Says = {"usage: quill_sample_host <case.QXR> [run number]"}, .ExitCode = 2},
+    {.Name = "RunNumberNotANumber", .Arguments = {"<case>", "seven"}, .CaseFile = "HX.QXR", .CaseText = kGoodCase,
+     .Says = {"the run number 'seven' is not a whole number"}, .ExitCode = 2},
+    {.Name = "RunNumberWithTrailingText", .Arguments = {"<case>", "7x"}, .CaseFile = "HX.QXR", .CaseText = kGoodCase,
+     .Says = {"the run number '7x' is not a whole number"}, .ExitCode = 2},
+    {.Name = "RunNumberEmpty", .Arguments = {"<case>", ""}, .CaseFile = "HX.QXR", .CaseText = kGoodCase,
+     .Says = {"the run number '' is not a whole number"}, .ExitCode = 2},
+    {.Name = "RunNumberTooLarge", .Arguments = {"<case>", "2147483648"}, .CaseFile = "HX.QXR",
+     .CaseText = kGoodCase, .Says = {"the run number '2147483648' is out of range (-2147483648 to 2147483647)"},
+     .ExitCode = 2},
+    {.Name = "RunNumberTooSmall", .Arguments = {"<case>", "-2147483649"}, .CaseFile = "HX.QXR",
+     .CaseText = kGoodCase, .Says = {"the run number '-2147483649' is out of range (-2147483648 to 2147483647)"},
+     .ExitCode = 2},
+    {.Name = "RunNumberAtTheLowerEnd", .Arguments = {"<case>", "-2147483648"}, .CaseFile = "HX.QXR",
+     .CaseText = kGoodCase, .Says = {"run number:   -2147483648"}},
     // The case file itself.
     {.Name = "MissingFile", .Arguments = {"/nonexistent/HX.QXR"},
-     .Says = {"cannot open design case '/nonexistent/HX.QXR': No such file or directory"}, .ExitCode = 1},
+     .Says = {"cannot open design case '/nonexistent/HX.QXR': No such file or directory"}, .ExitCode = 2},
     {.Name = "CaseIsAFolder", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .Setup = Before::CaseIsFolder,
-     .Says = {"'<case>' is a folder, not a design case file"}, .ExitCode = 1},
+     .Says = {"'<case>' is a folder, not a design case file"}, .ExitCode = 2},
     // Reading the process's own memory from its start fails with an input/output error.
     {.Name = "ReadErrorInTheFile", .Arguments = {"/proc/self/mem"},
-     .Says = {"cannot read design case '/proc/self/mem' to its end: Input/output error"}, .ExitCode = 1},
+     .Says = {"cannot read design case '/proc/self/mem' to its end: Input/output error"}, .ExitCode = 2},
 };
 
 class SampleHostBadInputTest : public ::testing::TestWithParam<HostCase> {

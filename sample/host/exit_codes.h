@@ -1,0 +1,6 @@
+#pragma once
+// What the sample host's exit status says.
+enum HostExitCode : int {
+    ReportShown = 0,  // the design run wrote its report, shown after the table
+    Refused = 2,      // the command line or the case file was refused; nothing ran
+};
