@@ -2,5 +2,6 @@
 // What the sample host's exit status says.
 enum HostExitCode : int {
     ReportShown = 0,  // the design run wrote its report, shown after the table
+    NoReport = 1,     // the design run gave no report; the reason follows where the host can tell
     Refused = 2,      // the command line or the case file was refused; nothing ran
 };
