@@ -13,6 +13,9 @@ public:
     // earlier run's report there. A folder at that path is left alone.
     explicit DesignRunReport(const std::string& caseName);
 
+    // Whether the case name holds the ".QXR" without which the design run does not run.
+    bool HasCasePath() const { return m_HasCasePath; }
+
     // After the run: prints the report if this run wrote one, or why there is none.
     HostExitCode Show() const;
 

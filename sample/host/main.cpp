@@ -3,6 +3,7 @@
 //
 //     quill_sample_host <case.QXR> [run number]
 #include "engine/COrvelEngine.h"
+#include "engine/design_case.h"
 #include "link/UnmanagedEngineWrapper.h"
 #include "sample/host/case_table.h"
 #include "sample/host/command_line.h"
@@ -36,6 +37,9 @@ int main(int argc, char** argv)
     // The module reads the run number from the text behind the case name's ".QXR".
     std::string caseName = caseFile + (commandLine.RunNumber ? std::to_string(*commandLine.RunNumber) : "");
     const DesignRunReport report(caseName);
+    if (!report.HasCasePath())
+        std::cerr << "quill_sample_host: warning: the case name '" << caseFile << "' holds no \"" << CaseExtension
+                  << "\" (in upper case), so the design run will not run\n";
 
     // The host owns the object and destroys it through its virtual destructor.
     std::unique_ptr<COrvelEngine> engine(new COrvelEngine);
