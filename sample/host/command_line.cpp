@@ -30,6 +30,10 @@ std::string ReadRunNumber(std::string_view text, std::int32_t& number)
 CommandLine ParseCommandLine(int argc, char** argv)
 {
     CommandLine line;
+    for (int i = 1; i < argc; ++i)
+        line.Help = line.Help || std::string_view(argv[i]) == "--help" || std::string_view(argv[i]) == "-h";
+    if (line.Help)
+        return line;
     if (argc < 2 || argc > 3) {
         line.Error = "expected a case file and at most a run number";
         return line;

@@ -83,5 +83,5 @@ HostExitCode DesignRunReport::Show() const
     }
     for (std::string line; std::getline(report, line);)
         std::printf("  %s\n", line.c_str());
-    return ReportShown;
+    return Succeeded;
 }

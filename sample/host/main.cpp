@@ -10,6 +10,7 @@
 #include "sample/host/design_case_file.h"
 #include "sample/host/design_report.h"
 #include "sample/host/exit_codes.h"
+#include "sample/host/help_text.h"
 
 #include <cstdio>
 #include <iostream>
@@ -19,8 +20,12 @@
 int main(int argc, char** argv)
 {
     const CommandLine commandLine = ParseCommandLine(argc, argv);
+    if (commandLine.Help) {
+        PrintHelp();
+        return Succeeded;
+    }
     if (!commandLine.Error.empty()) {
-        std::cerr << "quill_sample_host: " << commandLine.Error << "\n" << Usage << "\n";
+        std::cerr << "quill_sample_host: " << commandLine.Error << "\n" << Usage << "\n(--help tells more)\n";
         return Refused;
     }
     const std::string& caseFile = commandLine.CaseFile;
@@ -51,5 +56,6 @@ int main(int argc, char** argv)
     std::printf("Design case %s: %zu inputs, engine check %s\n\n", caseFile.c_str(), designCase.Inputs.size(),
                 checked ? "done" : "not available");
     PrintCaseTable(scalars, designCase.Inputs);
+    std::printf("\n%s\n", StatusLegend);
     return report.Show();
 }

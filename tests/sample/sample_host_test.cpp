@@ -54,6 +54,8 @@ std::string Repeated(const std::string& text, int times)
 
 
 const std::string kGoodCase = "DesTempSS = 400\n";
+const std::string kStatusLegend =
+    "status: 0 accepted or not checked, 6 missing, 9 out of the plausible range, 4 any other finding";
 const std::string kNoExtensionWarning =
     "warning: the case name '<case>' holds no \".QXR\" (in upper case), so the design run will not run";
 
@@ -85,6 +87,12 @@ const std::vector<HostCase> kHostCases = {
     {.Name = "ByteOrderMarkIsSkipped", .Arguments = {"<case>"}, .CaseFile = "HX.QXR",
      .CaseText = "\xEF\xBB\xBF" "DesTempSS = 400\n", .Says = {"Design case <case>: 1 inputs"}},
     // The command line.
+    {.Name = "Help", .Arguments = {"--help"},
+     .Says = {"usage: quill_sample_host <case.QXR> [run number]", "Name = value [source]", kStatusLegend,
+              "Exit status: 0"}},
+    {.Name = "ShortHelp", .Arguments = {"HX.QXR", "-h"},
+     .Says = {"usage: quill_sample_host <case.QXR> [run number]", "Name = value [source]", kStatusLegend,
+              "Exit status: 0"}},
     {.Name = "NoArguments", .Says = {"usage: quill_sample_host <case.QXR> [run number]"}, .ExitCode = 2},
     {.Name = "TooManyArguments", .Arguments = {"<case>", "1", "2"}, .CaseFile = "HX.QXR", .CaseText = kGoodCase,
      .Says = {"usage: quill_sample_host <case.QXR> [run number]"}, .ExitCode = 2},
@@ -103,6 +111,9 @@ const std::vector<HostCase> kHostCases = {
     {.Name = "RunNumberAtTheLowerEnd", .Arguments = {"<case>", "-2147483648"}, .CaseFile = "HX.QXR",
      .CaseText = kGoodCase, .Says = {"run number:   -2147483648"}},
     // The design run's report: shown only when this run wrote it.
+    {.Name = "LegendFollowsTheTable", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = kGoodCase,
+     .Says = {"DesTempSS               400      3              400      3      0\n\n" + kStatusLegend + "\n",
+              "Design run:"}},
     {.Name = "EarlierReportIsReplaced", .Arguments = {"<case>", "5"}, .CaseFile = "HX.QXR", .CaseText = kGoodCase,
      .Setup = Before::EarlierReport, .Says = {"Design run:", "run number:   5"}, .Unsaid = "run number:   99"},
     {.Name = "EarlierReportWithoutDesignModule", .Arguments = {"<case>", "5"}, .CaseFile = "HX.QXR",
