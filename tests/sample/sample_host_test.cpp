@@ -10,6 +10,7 @@
 #include <fstream>
 #include <ostream>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,14 @@ std::string Repeated(const std::string& text, int times)
     return repeated;
 }
 
+
+std::string SourceFile(const char* path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
 
 const std::string kGoodCase = "DesTempSS = 400\n";
 const std::string kStatusLegend =
@@ -110,6 +119,12 @@ const std::vector<HostCase> kHostCases = {
      .ExitCode = 2},
     {.Name = "RunNumberAtTheLowerEnd", .Arguments = {"<case>", "-2147483648"}, .CaseFile = "HX.QXR",
      .CaseText = kGoodCase, .Says = {"run number:   -2147483648"}},
+    // The sample case does what its comments say.
+    {.Name = "SampleCase", .Arguments = {"<case>", "1"}, .CaseFile = "HX-101.QXR", .CaseText = SourceFile(QUILL_SAMPLE_CASE),
+     .Says = {"DesPressSS          1.5e+06      3          1.5e+06      3      0\n",
+              "ShlCylID                0.5      3            0.591      3      0\n",
+              "TubeOD              0.01905      1          0.01905      1      0\n",
+              "CorAllowSS            0.003      0          (empty)      0      0\n", "run number:   1"}},
     // The design run's report: shown only when this run wrote it.
     {.Name = "LegendFollowsTheTable", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = kGoodCase,
      .Says = {"DesTempSS               400      3              400      3      0\n\n" + kStatusLegend + "\n",
