@@ -2,13 +2,14 @@
 // brings the engine's check back, runs the design, and prints what happened.
 //
 //     quill_sample_host <case.QXR> [run number]
+//     quill_sample_host --help
 #include "engine/COrvelEngine.h"
 #include "engine/design_case.h"
 #include "link/UnmanagedEngineWrapper.h"
 #include "sample/host/case_table.h"
 #include "sample/host/command_line.h"
 #include "sample/host/design_case_file.h"
-#include "sample/host/design_report.h"
+#include "sample/host/design_run_report.h"
 #include "sample/host/exit_codes.h"
 #include "sample/host/help_text.h"
 

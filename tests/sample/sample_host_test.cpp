@@ -34,7 +34,7 @@ enum class From { BuildTree, WithoutDesignModule, WithoutCodeModule };
 struct HostCase {
     const char* Name;
     std::vector<std::string> Arguments = {};  // "<case>" stands for the case file's path
-    const char* CaseFile = "";           // in the test's folder; none when empty
+    const char* CaseFile = "";                // in the test's folder; none when empty
     std::string CaseText = {};
     Before Setup = Before::Nothing;
     From Installation = From::BuildTree;
@@ -52,7 +52,6 @@ std::string Repeated(const std::string& text, int times)
         repeated += text;
     return repeated;
 }
-
 
 std::string SourceFile(const char* path)
 {
@@ -119,16 +118,17 @@ const std::vector<HostCase> kHostCases = {
      .ExitCode = 2},
     {.Name = "RunNumberAtTheLowerEnd", .Arguments = {"<case>", "-2147483648"}, .CaseFile = "HX.QXR",
      .CaseText = kGoodCase, .Says = {"run number:   -2147483648"}},
-    // The sample case does what its comments say.
-    {.Name = "SampleCase", .Arguments = {"<case>", "1"}, .CaseFile = "HX-101.QXR", .CaseText = SourceFile(QUILL_SAMPLE_CASE),
+    // The output: a legend under the table; the sample case does what its comments say.
+    {.Name = "LegendFollowsTheTable", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = kGoodCase,
+     .Says = {"DesTempSS               400      3              400      3      0\n\n" + kStatusLegend + "\n",
+              "Design run:"}},
+    {.Name = "SampleCase", .Arguments = {"<case>", "1"}, .CaseFile = "HX-101.QXR",
+     .CaseText = SourceFile(QUILL_SAMPLE_CASE),
      .Says = {"DesPressSS          1.5e+06      3          1.5e+06      3      0\n",
               "ShlCylID                0.5      3            0.591      3      0\n",
               "TubeOD              0.01905      1          0.01905      1      0\n",
               "CorAllowSS            0.003      0          (empty)      0      0\n", "run number:   1"}},
     // The design run's report: shown only when this run wrote it.
-    {.Name = "LegendFollowsTheTable", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = kGoodCase,
-     .Says = {"DesTempSS               400      3              400      3      0\n\n" + kStatusLegend + "\n",
-              "Design run:"}},
     {.Name = "EarlierReportIsReplaced", .Arguments = {"<case>", "5"}, .CaseFile = "HX.QXR", .CaseText = kGoodCase,
      .Setup = Before::EarlierReport, .Says = {"Design run:", "run number:   5"}, .Unsaid = "run number:   99"},
     {.Name = "EarlierReportWithoutDesignModule", .Arguments = {"<case>", "5"}, .CaseFile = "HX.QXR",
@@ -145,6 +145,7 @@ const std::vector<HostCase> kHostCases = {
     // The case path ends at the first ".QXR", and the report is named after it.
     {.Name = "ExtensionTwice", .Arguments = {"<case>"}, .CaseFile = "HX.QXR.QXR", .CaseText = kGoodCase,
      .Says = {"Design run:", "design case:  <folder>/HX.QXR\n"}},
+    // A case name without ".QXR", which the module seeks case-sensitively, is warned of first.
     {.Name = "LowerCaseExtension", .Arguments = {"<case>"}, .CaseFile = "hx.qxr", .CaseText = kGoodCase,
      .Says = {kNoExtensionWarning, "Design case", "no report: the case name holds no \".QXR\""}, .ExitCode = 1},
     {.Name = "NoExtension", .Arguments = {"<case>", "3"}, .CaseFile = "HX", .CaseText = kGoodCase,

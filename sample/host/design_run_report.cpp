@@ -1,4 +1,4 @@
-#include "sample/host/design_report.h"
+#include "sample/host/design_run_report.h"
 
 #include "engine/design_case.h"
 #include "sample/design_report_file.h"
