@@ -1,16 +1,16 @@
 // The sample engine's design module ORVEL.DLL: ORVELTL records the run it was asked for
 // in a short report beside the design case ("<case>-run.txt" for "<case>.QXR").
-#include <cstdio>
+#include "sample/design_report_file.h"
+
 #include <cstdint>
+#include <cstdio>
 #include <string>
 
 extern "C" __attribute__((visibility("default"))) std::int32_t ORVELTL(std::int32_t, const char* installPrefix,
                                                                         const char* casePath, const char* runKind,
                                                                         std::int32_t runNumber, void** rootGroup)
 {
-    std::string report(casePath);
-    const auto extension = report.rfind(".QXR");
-    report = (extension == std::string::npos ? report : report.substr(0, extension)) + "-run.txt";
+    const std::string report = DesignReportFileOf(casePath);
     std::FILE* out = std::fopen(report.c_str(), "w");
     if (out == nullptr)
         return 1;

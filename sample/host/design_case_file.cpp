@@ -1,11 +1,15 @@
 #include "sample/host/design_case_file.h"
 
 #include "dictionary/tables/scalar_variable_table.h"
+#include "sample/host/quoted_token.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <charconv>
 #include <cstring>
-#include <fstream>
 #include <sstream>
 #include <string_view>
 
@@ -45,7 +49,7 @@ std::string ParseLine(std::string_view line, CaseInput& input)
     if (input.Name.empty())
         return "a name is missing before '='";
     if (!IsVariable(input.Name))
-        return "unknown variable '" + input.Name + "'";
+        return "unknown variable " + Quoted(input.Name);
 
     std::istringstream fields{std::string(line.substr(equals + 1))};
     std::string value, source, extra;
@@ -53,28 +57,57 @@ std::string ParseLine(std::string_view line, CaseInput& input)
     if (value.empty())
         return "a value is missing for '" + input.Name + "'";
     if (!ParseWhole(value, input.Value))
-        return "'" + value + "' is not a number";
+        return Quoted(value) + " is not a number";
     if (!source.empty() && !ParseWhole(source, input.Source))
-        return "'" + source + "' is not a source code";
+        return Quoted(source) + " is not a source code";
     if (!extra.empty())
-        return "unexpected '" + extra + "' after the source";
+        return "unexpected " + Quoted(extra) + " after the source";
     return {};
 }
+
+// Reads the whole file into the text; answers why it cannot be read, or empty.
+std::string ReadWholeFile(const std::string& fileName, std::string& text)
+{
+    const int file = open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    if (file < 0)
+        return "cannot open design case '" + fileName + "': " + std::strerror(errno);
+    std::string error;
+    struct stat status {};
+    if (fstat(file, &status) == 0 && S_ISDIR(status.st_mode))
+        error = "'" + fileName + "' is a folder, not a design case file";
+    char buffer[65536];
+    while (error.empty()) {
+        const ssize_t got = read(file, buffer, sizeof buffer);
+        if (got == 0)
+            break;
+        if (got > 0)
+            text.append(buffer, static_cast<std::size_t>(got));
+        else if (errno != EINTR)
+            error = "cannot read design case '" + fileName + "' to its end: " + std::strerror(errno);
+    }
+    close(file);
+    return error;
+}
+
+// A UTF-8 byte-order mark that an editor may have put at the start.
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
 
 CaseReadResult ReadDesignCase(const std::string& fileName)
 {
     CaseReadResult result;
-    std::ifstream in(fileName);
-    if (!in) {
-        result.Error = "cannot open design case '" + fileName + "': " + std::strerror(errno);
+    std::string text;
+    result.Error = ReadWholeFile(fileName, text);
+    if (!result.Error.empty())
         return result;
-    }
-    int lineNumber = 0;
-    for (std::string line; std::getline(in, line);) {
-        ++lineNumber;
-        std::string_view content = line;
+    std::string_view rest = text;
+    if (rest.starts_with(ByteOrderMark))
+        rest.remove_prefix(ByteOrderMark.size());
+    for (int lineNumber = 1; !rest.empty(); ++lineNumber) {
+        const auto end = rest.find('\n');
+        std::string_view content = rest.substr(0, end);
+        rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
         content = Trimmed(content.substr(0, content.find('#')));
         if (content.empty())
             continue;

@@ -1,6 +1,6 @@
 #pragma once
-// Reads a design case: lines of "Name = value [source]", '#' starting a comment.
-#include <optional>
+// Reads a design case: lines of "Name = value [source]", '#' starting a comment, after a
+// UTF-8 byte-order mark if the file starts with one.
 #include <string>
 #include <vector>
 
@@ -13,8 +13,9 @@ struct CaseInput {
 
 struct CaseReadResult {
     std::vector<CaseInput> Inputs;
-    std::string Error;  // "<file>:<line>: <what>" or why the file cannot be read
+    std::string Error;  // "<file>:<line>: <what>", or why the file cannot be read to its end
 };
 
-// Reads the case; every name must be a scalar design variable of the dictionary.
+// Reads the case; every name must be a scalar design variable of the dictionary. A folder,
+// and a file that cannot be read to its end, are refused.
 CaseReadResult ReadDesignCase(const std::string& fileName);

@@ -1,100 +1,251 @@
-// The sample host reports bad design cases by file and line, with a non-zero exit, and
-// runs a good case end to end through the module and the sample engine.
+// The sample host as a user runs it: what it refuses, warns about and reports for bad
+// input, and a good case end to end through the module and the sample engine.
+#include "tests/sample/host_run.h"
+
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <ostream>
 #include <regex>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct HostRun {
-    int ExitCode = -1;
-    std::string Output;
+// What lies in the test's folder before the run. The report of the case "HX.QXR" is
+// "HX-run.txt" beside it.
+enum class Before {
+    Nothing,
+    EarlierReport,       // "HX-run.txt" from an earlier run, of run number 99
+    ReportPathIsFolder,  // a folder where the report "HX-run.txt" would go
+    CaseIsFolder,        // a folder in place of the case file
 };
 
-HostRun RunHost(const std::string& arguments)
-{
-    HostRun run;
-    const std::string command = std::string("'") + QUILL_SAMPLE_HOST + "' " + arguments + " 2>&1";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), &pclose);
-    char buffer[512];
-    while (fgets(buffer, sizeof buffer, pipe.get()) != nullptr)
-        run.Output += buffer;
-    const int status = pclose(pipe.release());
-    run.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+// Where the host runs from: the build tree, or a copy of an installation in the test's
+// folder that lacks one of the sample engine's modules.
+enum class From { BuildTree, WithoutDesignModule, WithoutCodeModule };
 
-fs::path WriteCase(const std::string& name, const std::string& text)
-{
-    const fs::path folder = fs::temp_directory_path() / ("quill-sample-" + std::to_string(getpid()));
-    fs::create_directories(folder);
-    const fs::path file = folder / name;
-    std::ofstream(file) << text;
-    return file;
-}
-
-struct BadCase {
-    const char* Label;
-    const char* Text;
-    const char* Message;  // after "<file>:"
+struct HostCase {
+    const char* Name;
+    std::vector<std::string> Arguments = {};  // "<case>" stands for the case file's path
+    const char* CaseFile = "";                // in the test's folder; none when empty
+    std::string CaseText = {};
+    Before Setup = Before::Nothing;
+    From Installation = From::BuildTree;
+    std::vector<std::string> Says = {};  // in this order; "<case>" and "<folder>" are expanded
+    int ExitCode = 0;
+    std::string Unsaid = {};  // what the output must not hold
 };
 
-void PrintTo(const BadCase& c, std::ostream* out) { *out << c.Label; }
+void PrintTo(const HostCase& c, std::ostream* out) { *out << c.Name; }
 
-const BadCase kBadCases[] = {
-    {"NoEqualsSign", "DesPressSS 1.5e6\n", ":1: expected 'Name = value [source]'"},
-    {"UnknownName", "# comment\n\nDesPressSS = 1\nNoSuchVariable = 2\n", ":4: unknown variable 'NoSuchVariable'"},
-    {"NameCaseMatters", "despressss = 1\n", ":1: unknown variable 'despressss'"},
-    {"NotANumber", "DesTempSS = warm\n", ":1: 'warm' is not a number"},
-    {"BadSource", "DesTempSS = 400 protected\n", ":1: 'protected' is not a source code"},
-    {"MissingValue", "DesTempSS =\n", ":1: a value is missing for 'DesTempSS'"},
-    {"TrailingText", "DesTempSS = 400 1 extra\n", ":1: unexpected 'extra' after the source"},
+std::string Repeated(const std::string& text, int times)
+{
+    std::string repeated;
+    for (int i = 0; i < times; ++i)
+        repeated += text;
+    return repeated;
+}
+
+std::string SourceFile(const char* path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+const std::string kGoodCase = "DesTempSS = 400\n";
+const std::string kStatusLegend =
+    "status: 0 accepted or not checked, 6 missing, 9 out of the plausible range, 4 any other finding";
+const std::string kNoExtensionWarning =
+    "warning: the case name '<case>' holds no \".QXR\" (in upper case), so the design run will not run";
+
+const std::vector<HostCase> kHostCases = {
+    // The case file's lines.
+    {.Name = "NoEqualsSign", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = "DesPressSS 1.5e6\n",
+     .Says = {"<case>:1: expected 'Name = value [source]'"}, .ExitCode = 2},
+    {.Name = "UnknownName", .Arguments = {"<case>"}, .CaseFile = "HX.QXR",
+     .CaseText = "# comment\n\nDesPressSS = 1\nNoSuchVariable = 2\n",
+     .Says = {"<case>:4: unknown variable 'NoSuchVariable'"}, .ExitCode = 2},
+    {.Name = "NameCaseMatters", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = "despressss = 1\n",
+     .Says = {"<case>:1: unknown variable 'despressss'"}, .ExitCode = 2},
+    {.Name = "NotANumber", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = "DesTempSS = warm\n",
+     .Says = {"<case>:1: 'warm' is not a number"}, .ExitCode = 2},
+    {.Name = "BadSource", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = "DesTempSS = 400 protected\n",
+     .Says = {"<case>:1: 'protected' is not a source code"}, .ExitCode = 2},
+    {.Name = "MissingValue", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = "DesTempSS =\n",
+     .Says = {"<case>:1: a value is missing for 'DesTempSS'"}, .ExitCode = 2},
+    {.Name = "TrailingText", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = "DesTempSS = 400 1 extra\n",
+     .Says = {"<case>:1: unexpected 'extra' after the source"}, .ExitCode = 2},
+    // An offending token is quoted cut to 40 bytes, and not within a character.
+    {.Name = "LongTokenIsCut", .Arguments = {"<case>"}, .CaseFile = "HX.QXR",
+     .CaseText = "DesTempSS = " + std::string(100000, 'x') + "\n",
+     .Says = {"<case>:1: '" + std::string(40, 'x') + "...' (100000 bytes) is not a number"}, .ExitCode = 2,
+     .Unsaid = std::string(41, 'x')},
+    {.Name = "LongTokenIsCutBetweenCharacters", .Arguments = {"<case>"}, .CaseFile = "HX.QXR",
+     .CaseText = "DesTempSS = x" + Repeated("\u00e9", 50) + "\n",
+     .Says = {"<case>:1: 'x" + Repeated("\u00e9", 19) + "...' (101 bytes) is not a number"}, .ExitCode = 2},
+    {.Name = "ByteOrderMarkIsSkipped", .Arguments = {"<case>"}, .CaseFile = "HX.QXR",
+     .CaseText = "\xEF\xBB\xBF" "DesTempSS = 400\n", .Says = {"Design case <case>: 1 inputs"}},
+    // The command line.
+    {.Name = "Help", .Arguments = {"--help"},
+     .Says = {"usage: quill_sample_host <case.QXR> [run number]", "Name = value [source]", kStatusLegend,
+              "Exit status: 0"}},
+    {.Name = "ShortHelp", .Arguments = {"HX.QXR", "-h"},
+     .Says = {"usage: quill_sample_host <case.QXR> [run number]", "Name = value [source]", kStatusLegend,
+              "Exit status: 0"}},
+    {.Name = "NoArguments", .Says = {"usage: quill_sample_host <case.QXR> [run number]"}, .ExitCode = 2},
+    {.Name = "TooManyArguments", .Arguments = {"<case>", "1", "2"}, .CaseFile = "HX.QXR", .CaseText = kGoodCase,
+     .Says = {"usage: quill_sample_host <case.QXR> [run number]"}, .ExitCode = 2},
+    {.Name = "RunNumberNotANumber", .Arguments = {"<case>", "seven"}, .CaseFile = "HX.QXR", .CaseText = kGoodCase,
+     .Says = {"the run number 'seven' is not a whole number"}, .ExitCode = 2},
+    {.Name = "RunNumberWithTrailingText", .Arguments = {"<case>", "7x"}, .CaseFile = "HX.QXR", .CaseText = kGoodCase,
+     .Says = {"the run number '7x' is not a whole number"}, .ExitCode = 2},
+    {.Name = "RunNumberEmpty", .Arguments = {"<case>", ""}, .CaseFile = "HX.QXR", .CaseText = kGoodCase,
+     .Says = {"the run number '' is not a whole number"}, .ExitCode = 2},
+    {.Name = "RunNumberTooLarge", .Arguments = {"<case>", "2147483648"}, .CaseFile = "HX.QXR",
+     .CaseText = kGoodCase, .Says = {"the run number '2147483648' is out of range (-2147483648 to 2147483647)"},
+     .ExitCode = 2},
+    {.Name = "RunNumberTooSmall", .Arguments = {"<case>", "-2147483649"}, .CaseFile = "HX.QXR",
+     .CaseText = kGoodCase, .Says = {"the run number '-2147483649' is out of range (-2147483648 to 2147483647)"},
+     .ExitCode = 2},
+    {.Name = "RunNumberAtTheLowerEnd", .Arguments = {"<case>", "-2147483648"}, .CaseFile = "HX.QXR",
+     .CaseText = kGoodCase, .Says = {"run number:   -2147483648"}},
+    // The output: a legend under the table; the sample case does what its comments say.
+    {.Name = "LegendFollowsTheTable", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = kGoodCase,
+     .Says = {"DesTempSS               400      3              400      3      0\n\n" + kStatusLegend + "\n",
+              "Design run:"}},
+    {.Name = "SampleCase", .Arguments = {"<case>", "1"}, .CaseFile = "HX-101.QXR",
+     .CaseText = SourceFile(QUILL_SAMPLE_CASE),
+     .Says = {"DesPressSS          1.5e+06      3          1.5e+06      3      0\n",
+              "ShlCylID                0.5      3            0.591      3      0\n",
+              "TubeOD              0.01905      1          0.01905      1      0\n",
+              "CorAllowSS            0.003      0          (empty)      0      0\n", "run number:   1"}},
+    // The design run's report: shown only when this run wrote it.
+    {.Name = "EarlierReportIsReplaced", .Arguments = {"<case>", "5"}, .CaseFile = "HX.QXR", .CaseText = kGoodCase,
+     .Setup = Before::EarlierReport, .Says = {"Design run:", "run number:   5"}, .Unsaid = "run number:   99"},
+    {.Name = "EarlierReportWithoutDesignModule", .Arguments = {"<case>", "5"}, .CaseFile = "HX.QXR",
+     .CaseText = kGoodCase, .Setup = Before::EarlierReport, .Installation = From::WithoutDesignModule,
+     .Says = {"Design run:", "no report: there is no design module at '<folder>/XEQ/ORVEL.DLL'"}, .ExitCode = 1,
+     .Unsaid = "run number:   99"},
+    {.Name = "NoCodeModule", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = kGoodCase,
+     .Installation = From::WithoutCodeModule,
+     .Says = {"engine check not available", "no report: there is no code module at '<folder>/XEQ/ASME.DLL'"},
+     .ExitCode = 1},
+    {.Name = "ReportPathIsAFolder", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = kGoodCase,
+     .Setup = Before::ReportPathIsFolder,
+     .Says = {"no report: the report '<folder>/HX-run.txt' could not be written: Is a directory"}, .ExitCode = 1},
+    // The case path ends at the first ".QXR", and the report is named after it.
+    {.Name = "ExtensionTwice", .Arguments = {"<case>"}, .CaseFile = "HX.QXR.QXR", .CaseText = kGoodCase,
+     .Says = {"Design run:", "design case:  <folder>/HX.QXR\n"}},
+    // A case name without ".QXR", which the module seeks case-sensitively, is warned of first.
+    {.Name = "LowerCaseExtension", .Arguments = {"<case>"}, .CaseFile = "hx.qxr", .CaseText = kGoodCase,
+     .Says = {kNoExtensionWarning, "Design case", "no report: the case name holds no \".QXR\""}, .ExitCode = 1},
+    {.Name = "NoExtension", .Arguments = {"<case>", "3"}, .CaseFile = "HX", .CaseText = kGoodCase,
+     .Says = {kNoExtensionWarning, "Design case", "no report: the case name holds no \".QXR\""}, .ExitCode = 1},
+    // The case file itself.
+    {.Name = "MissingFile", .Arguments = {"/nonexistent/HX.QXR"},
+     .Says = {"cannot open design case '/nonexistent/HX.QXR': No such file or directory"}, .ExitCode = 2},
+    {.Name = "CaseIsAFolder", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .Setup = Before::CaseIsFolder,
+     .Says = {"'<case>' is a folder, not a design case file"}, .ExitCode = 2},
+    // Reading the process's own memory from its start fails with an input/output error.
+    {.Name = "ReadErrorInTheFile", .Arguments = {"/proc/self/mem"},
+     .Says = {"cannot read design case '/proc/self/mem' to its end: Input/output error"}, .ExitCode = 2},
 };
 
-class SampleHostBadInputTest : public ::testing::TestWithParam<BadCase> {};
+class SampleHostBadInputTest : public ::testing::TestWithParam<HostCase> {
+protected:
+    fs::path Folder() const { return fs::temp_directory_path() / ("quill-sample-" + std::to_string(getpid())); }
 
-TEST_P(SampleHostBadInputTest, NamesFileAndLine)
+    void TearDown() override
+    {
+        std::error_code ignored;
+        if (!HasFailure())
+            fs::remove_all(Folder(), ignored);
+    }
+
+    std::string Expanded(std::string text) const
+    {
+        const std::string casePath = (Folder() / GetParam().CaseFile).string();
+        for (const auto& [mark, value] : {std::pair<std::string, std::string>{"<case>", casePath},
+                                          std::pair<std::string, std::string>{"<folder>", Folder().string()}})
+            for (auto at = text.find(mark); at != std::string::npos; at = text.find(mark, at + value.size()))
+                text.replace(at, mark.size(), value);
+        return text;
+    }
+
+    // Lays out the folder as the case wants it; answers the host to run.
+    fs::path Prepare() const
+    {
+        const HostCase& c = GetParam();
+        fs::create_directories(Folder());
+        if (c.Setup == Before::CaseIsFolder)
+            fs::create_directories(Folder() / c.CaseFile);
+        else if (c.CaseFile[0] != '\0')
+            std::ofstream(Folder() / c.CaseFile, std::ios::binary) << c.CaseText;
+        if (c.Setup == Before::EarlierReport)
+            std::ofstream(Folder() / "HX-run.txt") << "design case:  HX.QXR\nrun number:   99\n";
+        if (c.Setup == Before::ReportPathIsFolder)
+            fs::create_directories(Folder() / "HX-run.txt" / "inside");
+        switch (c.Installation) {
+        case From::WithoutDesignModule:
+            return InstallSampleHost(Folder(), true, false);
+        case From::WithoutCodeModule:
+            return InstallSampleHost(Folder(), false, true);
+        case From::BuildTree:
+            break;
+        }
+        return BuildTreeHost();
+    }
+};
+
+TEST_P(SampleHostBadInputTest, SaysWhatHappened)
 {
-    const BadCase& c = GetParam();
-    const fs::path file = WriteCase(std::string(c.Label) + ".QXR", c.Text);
-    const HostRun run = RunHost("'" + file.string() + "'");
-    EXPECT_NE(run.ExitCode, 0);
-    EXPECT_NE(run.Output.find(file.string() + c.Message), std::string::npos) << run.Output;
-    fs::remove_all(file.parent_path());
+    const HostCase& c = GetParam();
+    const fs::path host = Prepare();
+    std::vector<std::string> arguments;
+    for (const std::string& argument : c.Arguments)
+        arguments.push_back(Expanded(argument));
+    const HostRun run = RunHost(host, arguments);
+
+    EXPECT_EQ(run.ExitCode, c.ExitCode) << run.Output;
+    std::size_t at = 0;
+    for (const std::string& text : c.Says) {
+        const std::string expected = Expanded(text);
+        const auto found = run.Output.find(expected, at);
+        ASSERT_NE(found, std::string::npos) << "expected, after what came before it: " << expected << "\nin:\n"
+                                            << run.Output;
+        at = found + expected.size();
+    }
+    if (!c.Unsaid.empty()) {
+        EXPECT_EQ(run.Output.find(Expanded(c.Unsaid)), std::string::npos) << run.Output;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, SampleHostBadInputTest, ::testing::ValuesIn(kBadCases),
-                         [](const auto& testParam) { return std::string(testParam.param.Label); });
-
-TEST(SampleHost, MissingFile)
-{
-    const HostRun run = RunHost("/nonexistent/HX.QXR");
-    EXPECT_NE(run.ExitCode, 0);
-    EXPECT_NE(run.Output.find("cannot open design case '/nonexistent/HX.QXR'"), std::string::npos) << run.Output;
-}
+INSTANTIATE_TEST_SUITE_P(Cases, SampleHostBadInputTest, ::testing::ValuesIn(kHostCases),
+                         [](const auto& testParam) { return std::string(testParam.param.Name); });
 
 TEST(SampleHost, RunsACaseEndToEnd)
 {
-    const fs::path file = WriteCase("HX-7.QXR", "ShlCylOD = 0.5\nShlCylThk = 0.01\nShlCylID = 0\nDesPressSS = 2e9\n");
-    const HostRun run = RunHost("'" + file.string() + "' 4");
+    const fs::path folder = fs::temp_directory_path() / ("quill-sample-" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    const fs::path file = folder / "HX-7.QXR";
+    std::ofstream(file) << "ShlCylOD = 0.5\nShlCylThk = 0.01\nShlCylID = 0\nDesPressSS = 2e9\n";
+    const HostRun run = RunHost(BuildTreeHost(), {file.string(), "4"});
     ASSERT_EQ(run.ExitCode, 0) << run.Output;
     // The engine derived the inside diameter and rejected the implausible pressure (status 9).
     EXPECT_TRUE(std::regex_search(run.Output, std::regex("ShlCylID +0 +3 +0\\.48 +3 +0\n"))) << run.Output;
     EXPECT_TRUE(std::regex_search(run.Output, std::regex("DesPressSS +2e\\+09 +3 +2e\\+09 +3 +9\n"))) << run.Output;
     EXPECT_NE(run.Output.find("run number:   4"), std::string::npos) << run.Output;
     EXPECT_NE(run.Output.find("design case:  " + file.string()), std::string::npos) << run.Output;
-    fs::remove_all(file.parent_path());
+    fs::remove_all(folder);
 }
 
 }  // namespace
