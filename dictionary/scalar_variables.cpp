@@ -1,8 +1,8 @@
 #include "dictionary/scalar_variables.h"
 
+#include "dictionary/engine_blocks.h"
 #include "dictionary/scalar_transfer.h"
 #include "dictionary/tables/scalar_variable_table.h"
-#include "engine/engine_blocks.h"
 
 void TransferScalarVariables(ScalarMap* map, TransferDirection direction, ForceEngineSource force)
 {

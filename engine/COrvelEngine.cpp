@@ -1,8 +1,8 @@
 #include "engine/COrvelEngine.h"
 
+#include "dictionary/engine_blocks.h"
 #include "dictionary/scalar_variables.h"
 #include "engine/code_module.h"
-#include "engine/engine_blocks.h"
 #include "engine/install_prefix.h"
 #include "link/COrvelTLLink.h"
 

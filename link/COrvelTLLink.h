@@ -1,7 +1,8 @@
 #pragma once
 // The link to the design tree. The caller provides the link's 40 bytes and runs the
 // default constructor on them; no destructor is ever called. Callers read and write some
-// fields directly by their byte offsets, so the layout is fixed.
+// fields directly by their byte offsets, so the layout is fixed. The tree is made on the
+// link's first use of it, so that a link that never uses it costs its 40 bytes only.
 #include "link/link_export.h"
 
 #include <cstddef>
@@ -41,16 +42,16 @@ public:
     void SetCommonBlock(void* block) { CommonBlock = block; }
     void SetFirstRun(bool firstRun) { FirstRun = firstRun; }
 
-    // Host side: the tree the link keeps.
-    DesignTree& Tree() { return *KeptTree; }
+    // Host side: the tree the link keeps, made now if it has none yet.
+    DesignTree& Tree();
     // Host side: frees the tree of a link that is no longer used.
     void DiscardTree();
 
     // The fields, by byte offset (all public, so that the layout stays standard).
-    DesignTree* KeptTree;  // bytes 0 to 7
+    DesignTree* KeptTree;  // bytes 0 to 7; null until the first use
     void* CommonBlock;     // bytes 8 to 15
     void* TubeLayout;      // bytes 16 to 23
-    void* RootGroup;       // bytes 24 to 31
+    void* RootGroup;       // bytes 24 to 31: the tree, once made
     bool FirstRun;         // byte 32
     bool DisplayOutput;    // byte 33
 };

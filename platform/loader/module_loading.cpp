@@ -1,75 +1,17 @@
 #include "platform/loader/module_loading.h"
 
+#include "platform/loader/library_search.h"
+#include "platform/loader/loaded_modules.h"
+#include "platform/paths/platform_paths.h"
+
 #include <dlfcn.h>
 #include <link.h>
-#include <strings.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstring>
 #include <string>
-#include <string_view>
 
 namespace {
-
-// Both '\' and '/' separate folders, as on the platform.
-std::string NormalisedPath(std::string_view path)
-{
-    std::string result(path);
-    std::replace(result.begin(), result.end(), '\\', '/');
-    return result;
-}
-
-std::string_view BaseName(std::string_view path)
-{
-    const auto slash = path.find_last_of('/');
-    return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
-
-bool SameFileName(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
-}
-
-std::string AbsolutePath(const std::string& path)
-{
-    if (path.empty() || path.front() == '/')
-        return path;
-    std::string folder(4096, '\0');
-    if (getcwd(folder.data(), folder.size()) == nullptr)
-        return path;
-    folder.resize(std::strlen(folder.c_str()));
-    return folder + "/" + path;
-}
-
-std::string MainProgramPath()
-{
-    std::string path(4096, '\0');
-    const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
-    if (length <= 0)
-        return {};
-    path.resize(static_cast<std::size_t>(length));
-    return path;
-}
-
-struct ModuleSearch {
-    std::string wanted;  // normalised
-    bool byFullPath;
-    std::string found;
-};
-
-int MatchLoadedModule(dl_phdr_info* info, std::size_t, void* data)
-{
-    auto* search = static_cast<ModuleSearch*>(data);
-    if (info->dlpi_name == nullptr || info->dlpi_name[0] == '\0')
-        return 0;
-    const std::string path = AbsolutePath(info->dlpi_name);
-    const bool match = search->byFullPath ? SameFileName(path, search->wanted)
-                                          : SameFileName(BaseName(path), search->wanted);
-    if (match)
-        search->found = info->dlpi_name;
-    return match ? 1 : 0;
-}
 
 DWORD CopyCut(const std::string& text, LPSTR buffer, DWORD size)
 {
@@ -87,7 +29,7 @@ HMODULE LoadLibraryA(LPCSTR fileName)
 {
     if (fileName == nullptr || fileName[0] == '\0')
         return nullptr;
-    return static_cast<HMODULE>(dlopen(NormalisedPath(fileName).c_str(), RTLD_NOW | RTLD_LOCAL));
+    return static_cast<HMODULE>(LoadFoundLibrary(WithForwardSlashes(fileName)));
 }
 
 BOOL FreeLibrary(HMODULE module)
@@ -112,14 +54,8 @@ HMODULE GetModuleHandleA(LPCSTR moduleName)
 {
     if (moduleName == nullptr)
         return static_cast<HMODULE>(dlopen(nullptr, RTLD_NOW));
-    ModuleSearch search{NormalisedPath(moduleName), false, {}};
-    search.byFullPath = search.wanted.find('/') != std::string::npos;
-    if (search.byFullPath)
-        search.wanted = AbsolutePath(search.wanted);
-    if (dl_iterate_phdr(&MatchLoadedModule, &search) == 0)
-        return nullptr;
     // The handle of a module already loaded; give back the reference this look-up took.
-    void* handle = dlopen(search.found.c_str(), RTLD_NOW | RTLD_NOLOAD);
+    void* handle = OpenLoadedModule(WithForwardSlashes(moduleName));
     if (handle != nullptr)
         dlclose(handle);
     return static_cast<HMODULE>(handle);
@@ -131,7 +67,7 @@ DWORD GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size)
     link_map* map = nullptr;
     if (module != nullptr && dlinfo(module, RTLD_DI_LINKMAP, &map) == 0 && map != nullptr
         && map->l_name != nullptr && map->l_name[0] != '\0')
-        path = AbsolutePath(map->l_name);
+        path = LoadedModulePath(map->l_name, map->l_ld);
     else if (module == nullptr || map != nullptr)
         path = MainProgramPath();
     if (path.empty())

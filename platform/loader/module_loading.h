@@ -1,7 +1,9 @@
 #pragma once
 // Module loading with the platform's names, over the dynamic loader. Paths may separate
-// folders with '\' or '/'. A module freed to no reference is unloaded, and a later load
-// loads it afresh.
+// folders with '\' or '/', and name files as the platform does: each folder and file name
+// is the exact name where that exists, else a name that differs from it only in the case of
+// the letters A to Z (the first in byte order where there are several). A module freed to
+// no reference is unloaded, and a later load loads it afresh.
 #include "platform/win_types.h"
 
 struct ModuleHandleTag;
@@ -9,8 +11,20 @@ using HMODULE = ModuleHandleTag*;
 using HINSTANCE = HMODULE;
 using FARPROC = void (*)();
 
-// Loads the module at the path (relative paths resolve from the working folder, bare
-// names through the loader's search) and adds one reference. Null when it cannot be loaded.
+// Loads the module that the name finds and adds one reference. Null when none is found or
+// the file found cannot be loaded. A full path names one file. A relative path, or a file
+// name alone, is sought by the platform's standard search, of which these steps are kept,
+// in this order; the first file found is the one loaded:
+//   1. a file name alone: the loaded modules, by file name (case ignored);
+//   2. the host program's own folder;
+//   3. a file name alone: the system's folders, which here are the dynamic loader's own
+//      search for a file name (LD_LIBRARY_PATH, the run path, its cache and the default
+//      folders), names matched exactly;
+//   4. the working folder.
+// Not kept, as they mean nothing here: DLL redirection, API sets, side-by-side manifests,
+// the known DLLs, package dependencies, the 16-bit system and Windows folders, the folders
+// of PATH, and the system's folders for a relative path that names a folder. ".DLL" is not
+// added to a name without an extension.
 HMODULE LoadLibraryA(LPCSTR fileName);
 // Releases one reference; the module is unloaded with its last one. Null releases nothing.
 BOOL FreeLibrary(HMODULE module);
@@ -21,6 +35,8 @@ FARPROC GetProcAddress(HMODULE module, LPCSTR procName);
 HMODULE GetModuleHandleA(LPCSTR moduleName);
 // Copies the module's full path into the buffer, cut to size - 1 characters and always
 // terminated; answers the characters copied, 0 on failure. Null names the main program.
+// The path is that of the file loaded, absolute and normal, whatever the working folder is
+// now: a module loaded by a relative path gets the path the kernel recorded for its file.
 DWORD GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size);
 // This platform has no short names: the short form of a path is the path itself. Answers
 // the path's length when it fits the buffer (copied, terminated), else the size needed

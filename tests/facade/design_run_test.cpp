@@ -118,6 +118,21 @@ TEST(DesignRun, SecondFileNameReplacesTheFirst)
     });
 }
 
+TEST(DesignRun, NullFileNameEmptiesTheName)
+{
+    RunInInstallation(StandardLayout(), [](const Installation& installation) {
+        auto engine = std::make_unique<COrvelEngine>();
+        Execute(*engine, "HX.QXR1");
+        ASSERT_EQ(installation.JournalCount("ORVELTL"), 1u);
+        LinkJournal::Enable();
+        engine->SetFileName(nullptr);
+        engine->Execute();
+        EXPECT_EQ(installation.JournalCount("ASMEUC"), 2u);
+        EXPECT_EQ(installation.JournalCount("ORVELTL"), 1u) << "an empty name ends the run after ASMEUC";
+        EXPECT_EQ(LinkJournal::Count("MonitorLink::GetOrvelRunMode"), 0u);
+    });
+}
+
 TEST(DesignRun, TwoRunsReloadTheCodeModuleAndNeverFreeTheDesignModule)
 {
     RunInInstallation(StandardLayout(), [](const Installation& installation) {
@@ -141,6 +156,30 @@ TEST(DesignRun, TwoRunsReloadTheCodeModuleAndNeverFreeTheDesignModule)
         EXPECT_TRUE(RecordingEngine::IsModuleLoaded(designModule));
         dlclose(handle);
         EXPECT_FALSE(RecordingEngine::IsModuleLoaded(designModule));
+    });
+}
+
+// A constructor that could not load the code module leaves the handle null; Execute then
+// has nothing to release and loads the module again.
+TEST(DesignRun, LoadsTheCodeModuleThatTheConstructorCouldNotLoad)
+{
+    RunInInstallation(StandardLayout(), [](const Installation& installation) {
+        const auto codeModule = installation.EnginePath("XEQ/ASME.DLL");
+        const auto heldBack = installation.EnginePath("XEQ/held-back");
+        std::filesystem::rename(codeModule, heldBack);
+        auto engine = std::make_unique<COrvelEngine>();
+        EXPECT_FALSE(engine->CheckData(nullptr, nullptr)) << "no code module is bound";
+        std::filesystem::rename(heldBack, codeModule);
+
+        Execute(*engine, "HX.QXR1");
+        const std::vector<std::string> lines = installation.JournalLines();
+        ASSERT_EQ(lines.size(), 4u);
+        EXPECT_EQ(lines[0], "load ASME");
+        EXPECT_EQ(lines[1], "ASMEUC");
+        EXPECT_EQ(lines[2], "load ORVEL");
+        EXPECT_EQ(lines[3].rfind("ORVELTL 0|", 0), 0u) << lines[3];
+        engine->CheckData(nullptr, nullptr);
+        EXPECT_EQ(installation.JournalCount("ASMECC"), 1u) << "the reloaded module stays bound";
     });
 }
 

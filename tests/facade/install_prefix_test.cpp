@@ -17,6 +17,7 @@ struct PrefixCase {
     std::string WorkingFolder;
     std::string ExpectedEngine;  // where the code module must be loaded from
     std::string DecoyEngine;     // a code module that a wrong prefix would load, or empty
+    std::string HostProgramFolder = {};  // where the host program lies; empty: in the build
 };
 
 void PrintTo(const PrefixCase& c, std::ostream* out) { *out << c.Label; }
@@ -32,6 +33,13 @@ const PrefixCase kCases[] = {
     {"OnlyLowerCase", "inst/xeq", ".", "inst/XEQ/ASME.DLL", "inst/xeq/ASME.DLL"},
     {"NeitherIsRelative", "lib", "work", "work/XEQ/ASME.DLL", "lib/XEQ/ASME.DLL"},
     {"LongerThanPlatformPaths", LongFolder(), ".", LongFolder() + "/ASME.DLL", ""},
+    // File names match as the platform matches them: without regard to case where the exact
+    // name does not exist.
+    {"EngineInLowerCase", "inst/xeq", ".", "inst/xeq/asme.dll", ""},
+    {"UpperCaseFolderBeforeLowerCase", "inst/xeq", ".", "inst/XEQ/ASME.DLL", "inst/xeq/asme.dll"},
+    // A relative engine path is sought beside the host program first, then in the working folder.
+    {"NeitherBesideTheHostProgram", "lib", "work", "host/XEQ/ASME.DLL", "lib/XEQ/ASME.DLL", "host"},
+    {"NeitherHostProgramBeforeWorkingFolder", "lib", "work", "host/XEQ/ASME.DLL", "work/XEQ/ASME.DLL", "host"},
 };
 
 class InstallPrefixTest : public ::testing::TestWithParam<PrefixCase> {};
@@ -42,13 +50,15 @@ TEST_P(InstallPrefixTest, LoadsTheCodeModuleBelowThePrefix)
     InstallationLayout layout;
     layout.ModuleFolder = c.ModuleFolder;
     layout.WorkingFolder = c.WorkingFolder;
+    layout.HostProgramFolder = c.HostProgramFolder;
     layout.Engines.push_back({"recording_asme", c.ExpectedEngine});
     if (!c.DecoyEngine.empty())
         layout.Engines.push_back({"recording_asme_no_cc", c.DecoyEngine});
 
     RunInInstallation(layout, [&](const Installation& installation) {
         auto engine = std::make_unique<COrvelEngine>();
-        EXPECT_EQ(LoadedModulePath("ASME.DLL"), installation.EnginePath(c.ExpectedEngine).string());
+        const auto expected = installation.EnginePath(c.ExpectedEngine);
+        EXPECT_EQ(LoadedModulePath(expected.filename().c_str()), expected.string());
         EXPECT_EQ(installation.JournalCount("load ASME"), 1u);
     });
 }

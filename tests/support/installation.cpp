@@ -50,19 +50,28 @@ std::string ReadFile(const fs::path& file)
     return text.str();
 }
 
+fs::path ThisProgram() { return fs::read_symlink("/proc/self/exe"); }
+
+// The program the child runs: this one, or its copy in the tree.
+fs::path HostProgram(const fs::path& root, const InstallationLayout& layout)
+{
+    if (layout.HostProgramFolder.empty())
+        return ThisProgram();
+    return root / layout.HostProgramFolder / ThisProgram().filename();
+}
+
 int RunChild(const fs::path& root, const InstallationLayout& layout, const fs::path& output)
 {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     const std::string filter = std::string("--gtest_filter=") + test->test_suite_name() + "." + test->name();
-    char self[4096] = {};
-    if (readlink("/proc/self/exe", self, sizeof self - 1) <= 0)
-        return -1;
 
     std::vector<std::string> environment;
     for (char** variable = environ; *variable != nullptr; ++variable)
         if (std::strncmp(*variable, "LD_LIBRARY_PATH=", 16) != 0)
             environment.emplace_back(*variable);
-    environment.push_back("LD_LIBRARY_PATH=" + (root / layout.ModuleFolder).string());
+    const std::string libraryPath =
+        layout.LibraryPath.empty() ? (root / layout.ModuleFolder).string() : layout.LibraryPath;
+    environment.push_back("LD_LIBRARY_PATH=" + libraryPath);
     environment.push_back(std::string(kRootVariable) + "=" + root.string());
     environment.push_back(std::string(kModuleFolderVariable) + "=" + layout.ModuleFolder);
     environment.push_back("QUILL_ENGINE_JOURNAL=" + (root / "engine-journal.txt").string());
@@ -71,7 +80,7 @@ int RunChild(const fs::path& root, const InstallationLayout& layout, const fs::p
     for (std::string& variable : environment)
         envp.push_back(variable.data());
     envp.push_back(nullptr);
-    std::string program(self);
+    std::string program = HostProgram(root, layout).string();
     std::string filterArgument(filter);
     char* argv[] = {program.data(), filterArgument.data(), nullptr};
 
@@ -164,7 +173,9 @@ void RunInInstallation(const InstallationLayout& layout, const std::function<voi
         const Installation& installation = Installation::Current();
         // The child must run the module of its tree, not the build's.
         const std::string module = LoadedModulePath("QuillSTMech.dll");
-        ASSERT_EQ(fs::path(module).parent_path(), installation.ModuleFolder()) << module;
+        if (!module.empty()) {
+            ASSERT_EQ(fs::path(module).parent_path(), installation.ModuleFolder()) << module;
+        }
         body(installation);
         // Tells the parent that the body ran (a filter that matched nothing would pass too).
         std::ofstream(installation.Root() / "child-ran") << "ran\n";
@@ -177,6 +188,8 @@ void RunInInstallation(const InstallationLayout& layout, const std::function<voi
     CopyInto(QUILL_LINK_FILE, moduleFolder / fs::path(QUILL_LINK_FILE).filename());
     for (const auto& engine : layout.Engines)
         CopyInto(fs::path(QUILL_TEST_ENGINE_DIR) / (engine.RecordingFileName + ".DLL"), root / engine.PathInTree);
+    if (!layout.HostProgramFolder.empty())
+        CopyInto(ThisProgram(), HostProgram(root, layout));
     fs::create_directories(root / layout.WorkingFolder);
 
     const fs::path output = root / "child-output.txt";

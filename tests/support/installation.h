@@ -18,6 +18,11 @@ struct InstallationLayout {
     std::vector<Engine> Engines;
     // The child's working folder, relative to the root.
     std::string WorkingFolder = ".";
+    // The child's LD_LIBRARY_PATH as written; empty: the module folder's full path.
+    std::string LibraryPath;
+    // Where the host program lies, relative to the root; empty: the test program runs from
+    // the build. Otherwise a copy of it runs from this folder of the tree.
+    std::string HostProgramFolder;
 };
 
 // The usual layout: module and recording engines in <root>/XEQ.
@@ -47,7 +52,9 @@ private:
 };
 
 // In the parent: lays out the tree, runs the current test again in a child process that
-// loads the module from it, and expects the child to pass. In the child: runs the body.
+// loads the module from it, and expects the child to pass. In the child: runs the body. A
+// host program that links the module has loaded it before the body runs; one that does not
+// lets the body load it.
 void RunInInstallation(const InstallationLayout& layout, const std::function<void(const Installation&)>& body);
 
 // The path of the loaded module as the platform reports it (empty when not loaded).

@@ -1,6 +1,6 @@
 // The walk of the scalar variable table, called directly on blocks of the test's own.
 #include "dictionary/scalar_variables.h"
-#include "engine/engine_blocks.h"
+#include "dictionary/engine_blocks.h"
 #include "link/UnmanagedEngineWrapper.h"
 #include "tests/support/host_values.h"
 

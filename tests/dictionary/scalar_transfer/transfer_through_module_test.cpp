@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -165,12 +166,14 @@ TEST(EngineToHost, WideningIsExact)
     });
 }
 
-TEST(EngineToHost, StatusRuleIgnoresTheEntrysLastFourBytes)
+TEST(EngineToHost, StatusRuleReadsThe32BitCodeAndNotTheLastFourBytes)
 {
     const struct {
         std::int32_t Engine;
         short Host;
-    } kCodes[] = {{0, 0}, {6, 6}, {9, 9}, {4, 4}, {1, 4}, {7, 4}, {-1, 4}};
+    } kCodes[] = {{0, 0}, {6, 6}, {9, 9}, {4, 4}, {1, 4}, {7, 4}, {-1, 4},
+                  // The code is the whole 32-bit integer, not its low 16 bits (6 and 0 here).
+                  {65542, 4}, {INT32_MIN, 4}};
     RunInInstallation(StandardLayout(), [&](const Installation& installation) {
         Session s(installation);
         HoldScalar(s.map, "DesPressSS", 3.0, 2);

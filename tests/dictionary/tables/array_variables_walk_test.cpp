@@ -6,7 +6,7 @@
 #include "host_map_fixture.h"
 #include "table_rules.h"
 
-#include "engine/engine_blocks.h"
+#include "dictionary/engine_blocks.h"
 #include "link/LinkJournal.h"
 
 #include <gtest/gtest.h>

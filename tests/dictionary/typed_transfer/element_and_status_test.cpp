@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -98,6 +99,8 @@ TEST(ArrayStatusTransfer, TowardTheHostTheStatusRuleRunsOverTheRange)
         {6, 0, 1, {0, 6, 9, 4, 1, 7, -1}, {0, 6, 9, 4, 4, 4, 4}},
         {5, 5, 1, {9}, {0, 0, 0, 0, 0, 9, 0}},
         {3, 1, 2, {6, 1, 9, 1, 7}, {0, 6, 9, 4, 0, 0, 0}},
+        // Whole 32-bit codes whose low 16 bits would be 6, 0 and 9.
+        {0, 2, 1, {65542, INT32_MIN, 0x70009}, {4, 4, 4, 0, 0, 0, 0}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.First << ".." << c.Last << " stride " << c.Stride);

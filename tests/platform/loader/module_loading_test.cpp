@@ -4,9 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
+#include <stdlib.h>
+#include <unistd.h>
+
 #include <cstring>
 #include <filesystem>
+#include <ostream>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -91,6 +97,150 @@ TEST(ModuleLoading, ShortPathIsThePathItselfInPlace)
     char tooSmall[4];
     EXPECT_EQ(GetShortPathNameA(original.c_str(), tooSmall, sizeof tooSmall), original.size() + 1)
         << "too small a buffer answers the size needed";
+}
+
+// A temporary tree of engine copies; the working folder is put back afterwards.
+class ModuleTree : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char pattern[] = "/tmp/quill-loader-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        root = fs::canonical(pattern);
+        working = fs::current_path();
+    }
+    void TearDown() override
+    {
+        fs::current_path(working);
+        fs::remove_all(root);
+    }
+
+    // Places a copy of the engine at the path below the root.
+    void Place(const std::string& pathInTree) const
+    {
+        fs::create_directories((root / pathInTree).parent_path());
+        fs::copy_file(kEngine, root / pathInTree);
+    }
+
+    static std::string FileNameOf(HMODULE module)
+    {
+        char path[4096];
+        return std::string(path, GetModuleFileNameA(module, path, sizeof path));
+    }
+
+    fs::path root;
+    fs::path working;
+};
+
+struct NameMatchCase {
+    const char* Label;
+    std::vector<std::string> Files;  // below the root
+    std::string Requested;           // below the root
+    std::string Loaded;              // below the root; empty: nothing is loaded
+};
+
+void PrintTo(const NameMatchCase& c, std::ostream* out) { *out << c.Label; }
+
+const NameMatchCase kNameMatches[] = {
+    {"OtherCaseOnDisk", {"inst/xeq/asme.dll"}, "inst\\XEQ\\ASME.DLL", "inst/xeq/asme.dll"},
+    {"ExactNameWins", {"XEQ/ASME.DLL", "Xeq/ASME.DLL", "xeq/ASME.DLL"}, "xeq/ASME.DLL", "xeq/ASME.DLL"},
+    {"ThenFirstInByteOrder", {"xeq/ASME.DLL", "Xeq/ASME.DLL", "XEQ/ASME.DLL"}, "xEQ/ASME.DLL", "XEQ/ASME.DLL"},
+    {"FileNamesToo", {"XEQ/asme.dll", "XEQ/Asme.DLL"}, "XEQ/ASME.DLL", "XEQ/Asme.DLL"},
+    {"DotsAndDoubledSeparators", {"inst/XEQ/ASME.DLL"}, "inst/./xeq/..//XEQ\\ASME.DLL", "inst/XEQ/ASME.DLL"},
+    {"NoSuchName", {"XEQ/ASME.DLL"}, "XEQ/ASMEX.DLL", ""},
+};
+
+class ModuleNameMatch : public ModuleTree, public ::testing::WithParamInterface<NameMatchCase> {};
+
+TEST_P(ModuleNameMatch, LoadsTheFileThePlatformWouldFind)
+{
+    const NameMatchCase& c = GetParam();
+    for (const std::string& file : c.Files)
+        Place(file);
+    HMODULE module = LoadLibraryA((root.string() + "/" + c.Requested).c_str());
+    if (c.Loaded.empty()) {
+        EXPECT_EQ(module, nullptr);
+        return;
+    }
+    ASSERT_NE(module, nullptr);
+    EXPECT_EQ(FileNameOf(module), (root / c.Loaded).string());
+    FreeLibrary(module);
+}
+
+INSTANTIATE_TEST_SUITE_P(Trees, ModuleNameMatch, ::testing::ValuesIn(kNameMatches),
+                         [](const auto& testParam) { return std::string(testParam.param.Label); });
+
+// A relative path that the host program's folder does not hold is found in the working folder.
+TEST_F(ModuleTree, RelativePathsAreFoundInTheWorkingFolder)
+{
+    Place("XEQ/asme.dll");
+    fs::current_path(root);
+    HMODULE module = LoadLibraryA("xeq\\ASME.DLL");
+    ASSERT_NE(module, nullptr);
+    fs::current_path("/");
+    EXPECT_EQ(FileNameOf(module), (root / "XEQ/asme.dll").string()) << "the file that was found, in full";
+    FreeLibrary(module);
+}
+
+TEST_F(ModuleTree, BareNamesAreFoundAmongTheLoadedModulesThenInTheWorkingFolder)
+{
+    Place("lib/loaded.dll");
+    Place("work/only_here.dll");
+    HMODULE loaded = LoadLibraryA((root / "lib/loaded.dll").c_str());
+    ASSERT_NE(loaded, nullptr);
+    fs::current_path(root / "work");
+    EXPECT_EQ(LoadLibraryA("LOADED.DLL"), loaded) << "a loaded module of that file name, case ignored";
+    FreeLibrary(loaded);
+    EXPECT_TRUE(FreeLibrary(loaded));
+    EXPECT_EQ(GetModuleHandleA("loaded.dll"), nullptr) << "two references were taken and given back";
+
+    HMODULE here = LoadLibraryA("Only_Here.DLL");
+    ASSERT_NE(here, nullptr);
+    EXPECT_EQ(FileNameOf(here), (root / "work/only_here.dll").string());
+    FreeLibrary(here);
+    EXPECT_EQ(LoadLibraryA("nowhere.dll"), nullptr);
+}
+
+TEST(ModuleLoading, BareNamesOfSystemLibrariesAreFoundByTheSystemSearch)
+{
+    HMODULE library = LoadLibraryA("libanl.so.1");
+    ASSERT_NE(library, nullptr);
+    const std::string path = [&] {
+        char buffer[4096];
+        return std::string(buffer, GetModuleFileNameA(library, buffer, sizeof buffer));
+    }();
+    EXPECT_TRUE(fs::path(path).is_absolute()) << path;
+    EXPECT_EQ(fs::path(path).filename(), "libanl.so.1");
+    EXPECT_TRUE(FreeLibrary(library));
+}
+
+// A host may load a module by a relative path and then change its working folder: the
+// module's file name stays the file that was loaded.
+TEST_F(ModuleTree, FileNameOfAModuleLoadedByARelativePathIgnoresTheWorkingFolderNow)
+{
+    Place("inst/XEQ/recording_asme.DLL");
+    Place("elsewhere/inst/XEQ/recording_asme.DLL");
+    fs::current_path(root);
+    void* loaded = dlopen("inst/XEQ/recording_asme.DLL", RTLD_NOW);
+    ASSERT_NE(loaded, nullptr) << dlerror();
+    fs::current_path(root / "elsewhere");
+
+    HMODULE module = GetModuleHandleA("recording_asme.DLL");
+    ASSERT_NE(module, nullptr);
+    EXPECT_EQ(FileNameOf(module), (root / "inst/XEQ/recording_asme.DLL").string());
+    EXPECT_EQ(GetModuleHandleA((root / "inst/XEQ/recording_asme.DLL").c_str()), module);
+    EXPECT_EQ(GetModuleHandleA((root / "elsewhere/inst/XEQ/recording_asme.DLL").c_str()), nullptr);
+    dlclose(loaded);
+}
+
+TEST_F(ModuleTree, FileNameIsNormal)
+{
+    Place("inst/XEQ/recording_asme.DLL");
+    fs::create_directories(root / "inst/other");
+    void* loaded = dlopen((root.string() + "/./inst//other/../XEQ/recording_asme.DLL").c_str(), RTLD_NOW);
+    ASSERT_NE(loaded, nullptr) << dlerror();
+    EXPECT_EQ(FileNameOf(GetModuleHandleA("recording_asme.DLL")), (root / "inst/XEQ/recording_asme.DLL").string());
+    dlclose(loaded);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
-// The addresses of the engine's blocks, handed over through BlockPointerCallback and kept
-// module-wide for every object. They are null until the engine first hands them over.
+// The addresses of the engine's blocks, handed over through BlockPointerCallback (which the
+// facade gives the engine) and kept module-wide for every object; the dictionary's transfers
+// address the slots through them. They are null until the engine first hands them over.
 #include "dictionary/transfer_types.h"
 
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "engine/engine_blocks.h"
+#include "dictionary/engine_blocks.h"
 
 void* ValueBlockAddress = nullptr;
 void* StatusBlockAddress = nullptr;

@@ -1,0 +1,50 @@
+#include "platform/loader/library_search.h"
+
+#include "platform/loader/loaded_modules.h"
+#include "platform/paths/platform_paths.h"
+
+#include <dlfcn.h>
+
+#include <optional>
+#include <string>
+
+namespace {
+
+void* Load(const std::string& file) { return dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL); }
+
+// The host program's own folder; empty when its path cannot be had.
+std::string ProgramFolder()
+{
+    const std::string program = MainProgramPath();
+    const auto slash = program.find_last_of('/');
+    return slash == std::string::npos ? std::string() : program.substr(0, slash + 1);
+}
+
+// The file that a relative name finds below the folder, matched as the platform matches names.
+std::optional<std::string> FileBelow(const std::string& folder, std::string_view name)
+{
+    if (folder.empty())
+        return std::nullopt;
+    return ExistingPath(LexicallyNormal(folder + std::string(name)));
+}
+
+}  // namespace
+
+void* LoadFoundLibrary(std::string_view name)
+{
+    if (name.empty())
+        return nullptr;
+    if (name.front() != '/') {
+        const bool fileNameAlone = name.find('/') == std::string_view::npos;
+        if (void* loaded = fileNameAlone ? OpenLoadedModule(name) : nullptr)
+            return loaded;
+        if (const auto file = FileBelow(ProgramFolder(), name))
+            return Load(*file);
+        if (void* found = fileNameAlone ? Load(std::string(name)) : nullptr)
+            return found;
+    }
+    // A full path names its one file; the last place a relative one is sought is the
+    // working folder.
+    const auto file = ExistingPath(FullPath(name));
+    return file ? Load(*file) : nullptr;
+}

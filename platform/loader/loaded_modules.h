@@ -1,0 +1,20 @@
+#pragma once
+// The modules that the dynamic loader holds, with their paths and names as the platform
+// gives them.
+#include <string>
+#include <string_view>
+
+// The absolute, normal path of the file mapped for a loaded module, of which the loader
+// keeps the name and the module holds the address. An absolute name is that path; a
+// relative one names the file from the working folder of the moment the module was loaded,
+// which may have changed since, so the path is the one the kernel recorded for the mapping
+// (with links resolved). Empty when neither gives an absolute path.
+std::string LoadedModulePath(const char* loaderName, const void* addressInModule);
+
+// The absolute path of the main program, as the kernel recorded it.
+std::string MainProgramPath();
+
+// A new reference to the loaded module whose file name matches the name without regard to
+// case, or, when the name holds a folder, whose full path does; null when none is loaded.
+// The name separates folders with '/'.
+void* OpenLoadedModule(std::string_view name);
