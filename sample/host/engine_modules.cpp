@@ -2,19 +2,7 @@
 
 #include "engine/code_module.h"
 #include "engine/install_prefix.h"
-
-#include <algorithm>
-#include <filesystem>
-
-namespace {
-// The module's path with the platform's folder separator as this file system writes it.
-std::string EngineModuleFile(const char* baseName)
-{
-    std::string path = EngineModulePath(InstallPrefix(), baseName);
-    std::replace(path.begin(), path.end(), '\\', '/');
-    return path;
-}
-}  // namespace
+#include "platform/paths/platform_paths.h"
 
 std::string MissingEngineModule()
 {
@@ -23,9 +11,9 @@ std::string MissingEngineModule()
         const char* Role;
     } modules[] = {{CodeModuleBaseName, "code"}, {DesignModuleBaseName, "design"}};
     for (const auto& module : modules) {
-        const std::string file = EngineModuleFile(module.BaseName);
-        std::error_code error;
-        if (!std::filesystem::exists(file, error))
+        // Found as the module's loader finds a full path: names match without case.
+        const std::string file = WithForwardSlashes(EngineModulePath(InstallPrefix(), module.BaseName));
+        if (!ExistingPath(FullPath(file)))
             return "there is no " + std::string(module.Role) + " module at '" + file + "'";
     }
     return {};

@@ -3,6 +3,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 
 namespace fs = std::filesystem;
@@ -45,19 +47,22 @@ HostRun RunHost(const fs::path& program, const std::vector<std::string>& argumen
 
 fs::path BuildTreeHost() { return QUILL_SAMPLE_HOST; }
 
-fs::path InstallSampleHost(const fs::path& folder, bool codeModule, bool designModule)
+fs::path InstallSampleHost(const fs::path& folder, bool codeModule, bool designModule, bool engineInLowerCase)
 {
     const fs::path xeq = folder / "XEQ";
     fs::create_directories(xeq);
-    const auto place = [](const fs::path& file, const fs::path& into) {
-        fs::copy_file(file, into / file.filename(), fs::copy_options::overwrite_existing);
+    const auto place = [](const fs::path& file, const fs::path& into, bool lowerCase = false) {
+        std::string name = file.filename().string();
+        if (lowerCase)
+            std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+        fs::copy_file(file, into / name, fs::copy_options::overwrite_existing);
     };
     place(QUILL_MODULE_FILE, xeq);
     place(QUILL_LINK_FILE, xeq);
     if (codeModule)
-        place(QUILL_SAMPLE_ASME, xeq);
+        place(QUILL_SAMPLE_ASME, xeq, engineInLowerCase);
     if (designModule)
-        place(QUILL_SAMPLE_ORVEL, xeq);
+        place(QUILL_SAMPLE_ORVEL, xeq, engineInLowerCase);
     place(QUILL_SAMPLE_HOST, folder);
     return folder / fs::path(QUILL_SAMPLE_HOST).filename();
 }

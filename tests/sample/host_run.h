@@ -17,5 +17,7 @@ HostRun RunHost(const std::filesystem::path& program, const std::vector<std::str
 std::filesystem::path BuildTreeHost();
 
 // Lays out an installation in the folder: the sample host, and in XEQ/ the module, the link
-// library and the chosen modules of the sample engine. Answers the host's path.
-std::filesystem::path InstallSampleHost(const std::filesystem::path& folder, bool codeModule, bool designModule);
+// library and the chosen modules of the sample engine, their names in lower case if asked
+// ("asme.dll"). Answers the host's path.
+std::filesystem::path InstallSampleHost(const std::filesystem::path& folder, bool codeModule, bool designModule,
+                                        bool engineInLowerCase = false);

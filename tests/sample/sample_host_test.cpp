@@ -29,7 +29,7 @@ enum class Before {
 
 // Where the host runs from: the build tree, or a copy of an installation in the test's
 // folder that lacks one of the sample engine's modules.
-enum class From { BuildTree, WithoutDesignModule, WithoutCodeModule };
+enum class From { BuildTree, WithoutDesignModule, WithoutCodeModule, EngineInLowerCase };
 
 struct HostCase {
     const char* Name;
@@ -142,6 +142,10 @@ const std::vector<HostCase> kHostCases = {
     {.Name = "ReportPathIsAFolder", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = kGoodCase,
      .Setup = Before::ReportPathIsFolder,
      .Says = {"no report: the report '<folder>/HX-run.txt' could not be written: Is a directory"}, .ExitCode = 1},
+    // The module finds "xeq/orvel.dll" as the platform would; so does the host's reason.
+    {.Name = "ReportPathIsAFolderWithTheEngineInLowerCase", .Arguments = {"<case>"}, .CaseFile = "HX.QXR",
+     .CaseText = kGoodCase, .Setup = Before::ReportPathIsFolder, .Installation = From::EngineInLowerCase,
+     .Says = {"no report: the report '<folder>/HX-run.txt' could not be written: Is a directory"}, .ExitCode = 1},
     // The case path ends at the first ".QXR", and the report is named after it.
     {.Name = "ExtensionTwice", .Arguments = {"<case>"}, .CaseFile = "HX.QXR.QXR", .CaseText = kGoodCase,
      .Says = {"Design run:", "design case:  <folder>/HX.QXR\n"}},
@@ -199,6 +203,8 @@ protected:
             return InstallSampleHost(Folder(), true, false);
         case From::WithoutCodeModule:
             return InstallSampleHost(Folder(), false, true);
+        case From::EngineInLowerCase:
+            return InstallSampleHost(Folder(), true, true, true);
         case From::BuildTree:
             break;
         }
