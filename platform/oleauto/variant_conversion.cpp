@@ -9,6 +9,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/oleauto/date_text.h"
 #include "platform/oleauto/number_text.h"
 #include "platform/oleauto/oleauto.h"
 #include "platform/oleauto/variant_types.h"
@@ -128,9 +129,6 @@ HRESULT ReadNumber(const VARIANT& v, VARTYPE target, Number& n)
     case VT_R4: n.kind = Kind::Real; n.real = static_cast<double>(v.fltVal); n.single = true; return S_OK;
     case VT_R8: n.kind = Kind::Real; n.real = v.dblVal; return S_OK;
     case VT_DATE:
-        // A date's text is a calendar date, which this stand-in does not write.
-        if (target == VT_BSTR)
-            return DISP_E_TYPEMISMATCH;
         n.kind = Kind::Real;
         n.real = v.date;
         return S_OK;
@@ -239,20 +237,23 @@ HRESULT ToCurrency(const Number& n, LONGLONG& scaled)
     return ToWhole(real, scaled);
 }
 
-HRESULT ToText(const VARIANT& source, const Number& n, VARIANT& out)
+HRESULT SetText(const std::string& text, VARIANT& out)
 {
-    std::string text;
-    if (source.vt == VT_EMPTY)
-        text.clear();
-    else if (n.kind == Number::Kind::Real)
-        text = FormatReal(n.real, n.single ? 7 : 15);
-    else if (n.kind == Number::Kind::Currency)
-        text = CurrencyText(n.whole);
-    else
-        text = WholeText(n);
-    std::u16string units(text.begin(), text.end());
+    const std::u16string units(text.begin(), text.end());
+    out.vt = VT_BSTR;
     out.bstrVal = SysAllocStringLen(units.data(), static_cast<UINT>(units.size()));
     return out.bstrVal == nullptr ? E_OUTOFMEMORY : S_OK;
+}
+
+HRESULT ToText(const VARIANT& source, const Number& n, VARIANT& out)
+{
+    if (source.vt == VT_EMPTY)
+        return SetText("", out);
+    if (n.kind == Number::Kind::Real)
+        return SetText(FormatReal(n.real, n.single ? 7 : 15), out);
+    if (n.kind == Number::Kind::Currency)
+        return SetText(CurrencyText(n.whole), out);
+    return SetText(WholeText(n), out);
 }
 
 HRESULT WriteTarget(const VARIANT& source, const Number& n, VARTYPE vt, VARIANT& out)
@@ -313,6 +314,11 @@ HRESULT Convert(const VARIANT& source, VARTYPE vt, VARIANT& result)
         std::memcpy(&result, &source, sizeof result);
         result.vt = vt;
         return S_OK;
+    }
+    if (source.vt == VT_DATE && vt == VT_BSTR) {
+        std::string text;
+        const HRESULT hr = FormatDate(source.date, text);
+        return FAILED(hr) ? hr : SetText(text, result);
     }
     Number number;
     const HRESULT hr = ReadNumber(source, vt, number);
