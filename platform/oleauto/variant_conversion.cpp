@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "platform/oleauto/date_text.h"
+#include "platform/oleauto/decimal_text.h"
 #include "platform/oleauto/number_text.h"
 #include "platform/oleauto/oleauto.h"
 #include "platform/oleauto/variant_types.h"
@@ -315,9 +316,9 @@ HRESULT Convert(const VARIANT& source, VARTYPE vt, VARIANT& result)
         result.vt = vt;
         return S_OK;
     }
-    if (source.vt == VT_DATE && vt == VT_BSTR) {
+    if ((source.vt == VT_DATE || source.vt == VT_DECIMAL) && vt == VT_BSTR) {
         std::string text;
-        const HRESULT hr = FormatDate(source.date, text);
+        const HRESULT hr = source.vt == VT_DATE ? FormatDate(source.date, text) : FormatDecimal(source.decVal, text);
         return FAILED(hr) ? hr : SetText(text, result);
     }
     Number number;

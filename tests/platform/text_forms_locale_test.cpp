@@ -25,6 +25,7 @@ TEST_F(CommaLocaleConversion, NumbersAsTextKeepThePoint)
         {"double in exponent form", Real(-1.25e20), u"-1.25E+20"},
         {"single", Single(0.1f), u"0.1"},
         {"currency", Whole(VT_CY, 12345), u"1.2345"},
+        {"decimal", Decimal(1, DECIMAL_NEG, 0, 15), u"-1.5"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(AsText(c.value), c.text) << c.label;

@@ -1,5 +1,5 @@
 // Records read and written through the platform's conversions: integers of one size by
-// their bits, dates as text, and number texts that no locale changes.
+// their bits, dates and decimals as text, and number texts that no locale changes.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -57,6 +57,30 @@ TEST_F(UnitRecordConversions, ADateRecordReadsAsTheDateText)
     EXPECT_EQ(ReadText(12), "12/30/1900  ");
     EXPECT_EQ(ReadText(12), "6:00:00 PM  ");
     EXPECT_EQ(ReadText(21), "12/29/1899 6:00:00 AM");
+}
+
+TEST_F(UnitRecordConversions, ADecimalIsWrittenAsItsText)
+{
+    VARIANT decimal{};
+    decimal.decVal.scale = 3;
+    decimal.decVal.sign = DECIMAL_NEG;
+    decimal.decVal.Lo64 = 1500;
+    decimal.vt = VT_DECIMAL;
+    ASSERT_EQ(WriteUnitVariant(1, decimal), 1);
+    const std::vector<BYTE> bytes = Bytes(1);
+    ASSERT_EQ(bytes.size(), 28u + 2 * 4);
+    VARTYPE vt = 0;
+    std::uint32_t count = 0;
+    std::memcpy(&vt, bytes.data(), sizeof vt);
+    std::memcpy(&count, bytes.data() + 24, sizeof count);
+    EXPECT_EQ(vt, VT_BSTR);
+    EXPECT_EQ(count, 4u);
+    std::u16string text(4, u'\0');
+    std::memcpy(text.data(), bytes.data() + 28, 8);
+    EXPECT_EQ(text, u"-1.5");
+
+    ASSERT_EQ(RewindUnit(1), 1);
+    EXPECT_EQ(ReadText(6), "-1.5  ");
 }
 
 class UnitRecordsUnderACommaLocale : public UnitRecordConversions {
