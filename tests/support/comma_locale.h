@@ -6,18 +6,18 @@
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
-
-#include <langinfo.h>
+#include <string>
 
 namespace comma_locale_detail {
 
+// Probed through setlocale, which is put back after: newlocale keeps a copy of LOCPATH that
+// it never frees, which the leak checker would report.
 inline bool HasCommaDecimalPoint(const char* name)
 {
-    locale_t locale = newlocale(LC_ALL_MASK, name, nullptr);
-    if (locale == nullptr)
-        return false;
-    const bool comma = std::strcmp(nl_langinfo_l(RADIXCHAR, locale), ",") == 0;
-    freelocale(locale);
+    const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+    const bool comma =
+        std::setlocale(LC_NUMERIC, name) != nullptr && std::strcmp(std::localeconv()->decimal_point, ",") == 0;
+    std::setlocale(LC_NUMERIC, previous.c_str());
     return comma;
 }
 
