@@ -31,6 +31,20 @@ void Require(bool holds, const char* what)
     }
 }
 
+// VariantChangeType of `source`, which it clears, into `vt`; `take` reads a converted value.
+template <typename Take>
+HRESULT ConvertAndClear(VARIANT& source, VARTYPE vt, Take take)
+{
+    VARIANT out;
+    VariantInit(&out);
+    const HRESULT hr = VariantChangeType(&out, &source, 0, vt);
+    if (hr == S_OK)
+        take(out);
+    VariantClear(&out);
+    VariantClear(&source);
+    return hr;
+}
+
 struct Parsed {
     HRESULT hr = E_FAIL;
     double value = 0;
@@ -38,32 +52,23 @@ struct Parsed {
 
 Parsed ParseAsDouble(const std::u16string& text)
 {
-    VARIANT source;
-    VariantInit(&source);
+    VARIANT source{};
     source.vt = VT_BSTR;
     source.bstrVal = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-    VARIANT out;
-    VariantInit(&out);
     Parsed parsed;
-    parsed.hr = VariantChangeType(&out, &source, 0, VT_R8);
-    if (parsed.hr == S_OK)
-        parsed.value = out.dblVal;
-    VariantClear(&out);
-    VariantClear(&source);
+    parsed.hr = ConvertAndClear(source, VT_R8, [&parsed](const VARIANT& out) { parsed.value = out.dblVal; });
     return parsed;
 }
 
 std::u16string TextOf(double value)
 {
-    VARIANT source;
-    VariantInit(&source);
+    VARIANT source{};
     source.vt = VT_R8;
     source.dblVal = value;
-    VARIANT out;
-    VariantInit(&out);
-    Require(VariantChangeType(&out, &source, 0, VT_BSTR) == S_OK, "a finite double has a text");
-    std::u16string text(out.bstrVal, SysStringLen(out.bstrVal));
-    VariantClear(&out);
+    std::u16string text;
+    const HRESULT hr = ConvertAndClear(
+        source, VT_BSTR, [&text](const VARIANT& out) { text.assign(out.bstrVal, SysStringLen(out.bstrVal)); });
+    Require(hr == S_OK, "a finite double has a text");
     return text;
 }
 

@@ -3,17 +3,27 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
 
 #include "tests/platform/variant_values.h"
 
 namespace {
 
+struct DateCase {
+    double date;
+    const char16_t* text;
+};
+
+template <std::size_t N>
+void ExpectTexts(const DateCase (&cases)[N])
+{
+    for (const DateCase& c : cases)
+        EXPECT_EQ(AsText(Date(c.date)), c.text) << c.date;
+}
+
 TEST(DateText, DateAndTimeInTheEnUsForm)
 {
-    const struct {
-        double date;
-        const char16_t* text;
-    } cases[] = {
+    const DateCase cases[] = {
         {0.0, u"12:00:00 AM"},
         {0.5, u"12:00:00 PM"},
         {0.75, u"6:00:00 PM"},
@@ -28,16 +38,12 @@ TEST(DateText, DateAndTimeInTheEnUsForm)
         {2958465.0, u"12/31/9999"},
         {2958465.5, u"12/31/9999 12:00:00 PM"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(AsText(Date(c.date)), c.text) << c.date;
+    ExpectTexts(cases);
 }
 
 TEST(DateText, BeforeDayZeroTheFractionsMagnitudeIsTheTime)
 {
-    const struct {
-        double date;
-        const char16_t* text;
-    } cases[] = {
+    const DateCase cases[] = {
         {-0.25, u"6:00:00 AM"},
         {-1.0, u"12/29/1899"},
         {-1.25, u"12/29/1899 6:00:00 AM"},
@@ -45,23 +51,18 @@ TEST(DateText, BeforeDayZeroTheFractionsMagnitudeIsTheTime)
         {-49192.24, u"4/24/1765 5:45:36 AM"},
         {-657434.5, u"1/1/100 12:00:00 PM"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(AsText(Date(c.date)), c.text) << c.date;
+    ExpectTexts(cases);
 }
 
 TEST(DateText, TheTimeIsRoundedToTheNearestSecond)
 {
-    const struct {
-        double date;
-        const char16_t* text;
-    } cases[] = {
+    const DateCase cases[] = {
         {29221.9888884444, u"1/1/1980 11:44:00 PM"},
         {29221.7508765432, u"1/1/1980 6:01:16 PM"},
         {29221.33333333, u"1/1/1980 8:00:00 AM"},
         {29221.999999999, u"1/2/1980"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(AsText(Date(c.date)), c.text) << c.date;
+    ExpectTexts(cases);
 }
 
 TEST(DateText, DatesOutsideTheYears100To9999AreInvalid)

@@ -7,12 +7,18 @@
 
 #include "platform/oleauto/oleauto.h"
 
+// A VARIANT of type `vt` whose value bytes are all zero (a null text for VT_BSTR).
+inline VARIANT Typed(VARTYPE vt)
+{
+    VARIANT v{};
+    v.vt = vt;
+    return v;
+}
+
 // A VARIANT of an integer or boolean type holding `value` in that type's member.
 inline VARIANT Whole(VARTYPE vt, LONGLONG value)
 {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = vt;
+    VARIANT v = Typed(vt);
     switch (vt) {
     case VT_I1: v.cVal = static_cast<CHAR>(value); break;
     case VT_UI1: v.bVal = static_cast<BYTE>(value); break;
@@ -49,27 +55,21 @@ inline LONGLONG WholeOf(const VARIANT& v)
 
 inline VARIANT Real(double value)
 {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_R8;
+    VARIANT v = Typed(VT_R8);
     v.dblVal = value;
     return v;
 }
 
 inline VARIANT Single(float value)
 {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_R4;
+    VARIANT v = Typed(VT_R4);
     v.fltVal = value;
     return v;
 }
 
 inline VARIANT Date(double value)
 {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_DATE;
+    VARIANT v = Typed(VT_DATE);
     v.date = value;
     return v;
 }
@@ -89,10 +89,8 @@ inline VARIANT Decimal(BYTE scale, BYTE sign, ULONG hi, ULONGLONG lo)
 // A VT_BSTR VARIANT that owns its text.
 struct OwnedText {
     VARIANT v;
-    explicit OwnedText(const std::u16string& text)
+    explicit OwnedText(const std::u16string& text) : v(Typed(VT_BSTR))
     {
-        VariantInit(&v);
-        v.vt = VT_BSTR;
         v.bstrVal = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
     }
     OwnedText(const OwnedText&) = delete;
