@@ -1,7 +1,8 @@
 // VariantChangeType between the by-value types and text. A value is first read into a
 // number (whole, unsigned, real or currency), then written as the target type with the
 // platform's rounding (half to even) and range checks. Signed and unsigned integers of one
-// size, and booleans into integers, convert by their bits instead.
+// size, and booleans into integers, convert by their bits instead; dates and decimals have
+// texts of their own.
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -129,10 +130,7 @@ HRESULT ReadNumber(const VARIANT& v, VARTYPE target, Number& n)
     case VT_UI8: n.kind = Kind::Unsigned; n.unsignedValue = v.ullVal; return S_OK;
     case VT_R4: n.kind = Kind::Real; n.real = static_cast<double>(v.fltVal); n.single = true; return S_OK;
     case VT_R8: n.kind = Kind::Real; n.real = v.dblVal; return S_OK;
-    case VT_DATE:
-        n.kind = Kind::Real;
-        n.real = v.date;
-        return S_OK;
+    case VT_DATE: n.kind = Kind::Real; n.real = v.date; return S_OK;
     case VT_CY: n.kind = Kind::Currency; n.whole = v.cyVal.int64; return S_OK;
     case VT_BSTR: {
         const std::u16string text = TextOf(v.bstrVal);
