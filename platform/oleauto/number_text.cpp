@@ -1,13 +1,22 @@
+// Numbers as text and back without the C library's locale: std::to_chars and
+// std::from_chars always write and read '.' and en-US digits.
 #include "platform/oleauto/number_text.h"
 
-#include <cerrno>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <limits>
 
 namespace {
 
 constexpr int SmallestFixedExponent = -11;
+
+// Digits after the first in the scientific form that hold the exact decimal value of every
+// double (767 significant digits at most), so that rounding sees the exact value.
+constexpr int ExactDigits = 780;
+
+// Exponent digits beyond this give a number far out of a double's range either way.
+constexpr int ExponentLimit = 100000;
 
 bool IsDigit(char16_t c)
 {
@@ -17,6 +26,71 @@ bool IsDigit(char16_t c)
 bool IsBlank(char16_t c)
 {
     return c == u' ' || c == u'\t';
+}
+
+// The significant digits of a positive finite value, rounded half away from zero on its
+// exact value to `digits` of them, without trailing zeros, and the power of ten of the first.
+struct RoundedDigits {
+    std::string mantissa;
+    int exponent = 0;
+};
+
+RoundedDigits RoundHalfAwayFromZero(double magnitude, int digits)
+{
+    char exact[ExactDigits + 16];
+    const char* const first = exact;
+    const char* const end =
+        std::to_chars(exact, exact + sizeof exact, magnitude, std::chars_format::scientific, ExactDigits).ptr;
+    // "d.ddd...e+xx"
+    const char* const e = std::find(first, end, 'e');
+    RoundedDigits rounded;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, rounded.exponent);
+    rounded.mantissa.push_back(first[0]);
+    rounded.mantissa.append(first + 2, e);
+
+    const auto kept = static_cast<std::size_t>(digits);
+    const bool up = rounded.mantissa[kept] >= '5';
+    rounded.mantissa.resize(kept);
+    if (up) {
+        std::size_t i = kept;
+        while (i > 0 && rounded.mantissa[i - 1] == '9')
+            rounded.mantissa[--i] = '0';
+        if (i == 0) {
+            rounded.mantissa.insert(rounded.mantissa.begin(), '1');
+            rounded.mantissa.pop_back();
+            ++rounded.exponent;
+        } else {
+            ++rounded.mantissa[i - 1];
+        }
+    }
+    while (rounded.mantissa.size() > 1 && rounded.mantissa.back() == '0')
+        rounded.mantissa.pop_back();
+    return rounded;
+}
+
+std::string ExponentText(int exponent)
+{
+    std::string digits = std::to_string(std::abs(exponent));
+    if (digits.size() < 2)
+        digits.insert(digits.begin(), '0');
+    return std::string("E") + (exponent < 0 ? '-' : '+') + digits;
+}
+
+// Appends the digits from text[i] on to `into` and answers how many there were.
+std::size_t TakeDigits(const std::u16string& text, std::size_t& i, std::string& into)
+{
+    const std::size_t first = i;
+    for (; i < text.size() && IsDigit(text[i]); ++i)
+        into.push_back(static_cast<char>(text[i]));
+    return i - first;
+}
+
+// The power of ten of a number's first non-zero digit: its digits (integer and fraction
+// ones together, `integerDigits` of them before the point) and its exponent.
+long long LeadingPowerOfTen(const std::string& digits, std::size_t integerDigits, long long exponent)
+{
+    const std::size_t first = digits.find_first_not_of('0');
+    return static_cast<long long>(integerDigits) - 1 - static_cast<long long>(first) + exponent;
 }
 
 }  // namespace
@@ -29,28 +103,16 @@ std::string FormatReal(double value, int digits)
         return value > 0 ? "Infinity" : "-Infinity";
     if (value == 0)
         return "0";
-    // d.dddE+x with `digits` significant digits, rounded once.
-    char scientific[64];
-    std::snprintf(scientific, sizeof scientific, "%.*E", digits - 1, value);
-    std::string text(scientific);
-    const std::size_t e = text.find('E');
-    const int exponent = std::atoi(text.c_str() + e + 1);
-    const bool negative = text[0] == '-';
-    std::string mantissa;
-    for (std::size_t i = negative ? 1 : 0; i < e; ++i)
-        if (text[i] != '.')
-            mantissa.push_back(text[i]);
-    while (mantissa.size() > 1 && mantissa.back() == '0')
-        mantissa.pop_back();
+    const RoundedDigits rounded = RoundHalfAwayFromZero(std::fabs(value), digits);
+    const std::string& mantissa = rounded.mantissa;
+    const int exponent = rounded.exponent;
 
-    std::string result = negative ? "-" : "";
+    std::string result = value < 0 ? "-" : "";
     if (exponent >= digits || exponent < SmallestFixedExponent) {
         result += mantissa.substr(0, 1);
         if (mantissa.size() > 1)
             result += "." + mantissa.substr(1);
-        char tail[16];
-        std::snprintf(tail, sizeof tail, "E%c%02d", exponent < 0 ? '-' : '+', std::abs(exponent));
-        return result + tail;
+        return result + ExponentText(exponent);
     }
     if (exponent < 0)
         return result + "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + mantissa;
@@ -66,38 +128,52 @@ HRESULT ParseReal(const std::u16string& text, double& value)
     const std::size_t n = text.size();
     while (i < n && IsBlank(text[i]))
         ++i;
-    std::string number;
+    const bool negative = i < n && text[i] == u'-';
     if (i < n && (text[i] == u'+' || text[i] == u'-'))
-        number.push_back(static_cast<char>(text[i++]));
-    std::size_t mantissaDigits = 0;
-    for (; i < n && IsDigit(text[i]); ++i, ++mantissaDigits)
-        number.push_back(static_cast<char>(text[i]));
-    if (i < n && text[i] == u'.') {
-        number.push_back('.');
-        for (++i; i < n && IsDigit(text[i]); ++i, ++mantissaDigits)
-            number.push_back(static_cast<char>(text[i]));
-    }
-    if (mantissaDigits == 0)
-        return DISP_E_TYPEMISMATCH;
-    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
-        number.push_back('E');
         ++i;
+    std::string digits;
+    const std::size_t integerDigits = TakeDigits(text, i, digits);
+    std::string number = digits;
+    if (i < n && text[i] == u'.') {
+        ++i;
+        std::string fraction;
+        TakeDigits(text, i, fraction);
+        digits += fraction;
+        number += "." + fraction;
+    }
+    if (digits.empty())
+        return DISP_E_TYPEMISMATCH;
+    long long exponent = 0;
+    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
+        ++i;
+        const bool negativeExponent = i < n && text[i] == u'-';
         if (i < n && (text[i] == u'+' || text[i] == u'-'))
-            number.push_back(static_cast<char>(text[i++]));
-        std::size_t exponentDigits = 0;
-        for (; i < n && IsDigit(text[i]); ++i, ++exponentDigits)
-            number.push_back(static_cast<char>(text[i]));
-        if (exponentDigits == 0)
+            ++i;
+        std::string exponentDigits;
+        if (TakeDigits(text, i, exponentDigits) == 0)
             return DISP_E_TYPEMISMATCH;
+        for (const char d : exponentDigits)
+            exponent = std::min<long long>(exponent * 10 + (d - '0'), ExponentLimit);
+        if (negativeExponent)
+            exponent = -exponent;
+        number += "E" + std::to_string(exponent);
     }
     while (i < n && IsBlank(text[i]))
         ++i;
     if (i != n)
         return DISP_E_TYPEMISMATCH;
-    errno = 0;
-    const double parsed = std::strtod(number.c_str(), nullptr);
-    if (errno == ERANGE && std::isinf(parsed))
-        return DISP_E_OVERFLOW;
-    value = parsed;
+
+    double parsed = 0;
+    const char* end = number.data() + number.size();
+    const auto [stop, error] = std::from_chars(number.data(), end, parsed);
+    if (error == std::errc::result_out_of_range) {
+        // Too large for a double, or so small that it is zero.
+        if (LeadingPowerOfTen(digits, integerDigits, exponent) > 0)
+            return DISP_E_OVERFLOW;
+        parsed = 0;
+    } else if (error != std::errc{} || stop != end) {
+        return DISP_E_TYPEMISMATCH;
+    }
+    value = negative ? -parsed : parsed;
     return S_OK;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The platform's VARIANT: a 16-bit type code, three reserved words and a 16-byte value
-// field at offset 8, 24 bytes in all, laid out as on 64-bit Windows.
+// field at offset 8, 24 bytes in all, laid out as on 64-bit Windows. A DECIMAL fills the
+// first 16 bytes instead, its reserved word in the place of the type code.
 #include <cstddef>
 
 #include "platform/win_types.h"
@@ -20,11 +21,21 @@ struct CY {
     LONGLONG int64;
 };
 
+// A 96-bit unsigned integer (Hi32, then Lo64) with a sign and a power-of-ten scale (0 to 28).
+struct DECIMAL {
+    USHORT wReserved;
+    BYTE scale;
+    BYTE sign;  // 0, or DECIMAL_NEG
+    ULONG Hi32;
+    ULONGLONG Lo64;
+};
+
+constexpr BYTE DECIMAL_NEG = 0x80;
+
 struct IUnknown;
 struct IDispatch;
 struct IRecordInfo;
 struct SAFEARRAY;
-struct DECIMAL;
 struct tagVARIANT;
 
 // The value of a VT_RECORD: the record and its type description.
@@ -88,56 +99,63 @@ enum VARENUM : VARTYPE {
     VT_TYPEMASK = 0x0fff,
 };
 
+// The members are reached by their own names (v.vt, v.dblVal, v.decVal) as on the platform,
+// which takes anonymous structs: a language extension that both compilers here have.
 struct tagVARIANT {
-    VARTYPE vt;
-    WORD wReserved1;
-    WORD wReserved2;
-    WORD wReserved3;
-    union {
-        LONGLONG llVal;
-        LONG lVal;
-        BYTE bVal;
-        SHORT iVal;
-        FLOAT fltVal;
-        DOUBLE dblVal;
-        VARIANT_BOOL boolVal;
-        SCODE scode;
-        CY cyVal;
-        DATE date;
-        BSTR bstrVal;
-        IUnknown* punkVal;
-        IDispatch* pdispVal;
-        SAFEARRAY* parray;
-        BYTE* pbVal;
-        SHORT* piVal;
-        LONG* plVal;
-        LONGLONG* pllVal;
-        FLOAT* pfltVal;
-        DOUBLE* pdblVal;
-        VARIANT_BOOL* pboolVal;
-        SCODE* pscode;
-        CY* pcyVal;
-        DATE* pdate;
-        BSTR* pbstrVal;
-        IUnknown** ppunkVal;
-        IDispatch** ppdispVal;
-        SAFEARRAY** pparray;
-        tagVARIANT* pvarVal;
-        PVOID byref;
-        CHAR cVal;
-        USHORT uiVal;
-        ULONG ulVal;
-        ULONGLONG ullVal;
-        INT intVal;
-        UINT uintVal;
-        DECIMAL* pdecVal;
-        CHAR* pcVal;
-        USHORT* puiVal;
-        ULONG* pulVal;
-        ULONGLONG* pullVal;
-        INT* pintVal;
-        UINT* puintVal;
-        BRECORD brecVal;
+    __extension__ union {
+        __extension__ struct {
+            VARTYPE vt;
+            WORD wReserved1;
+            WORD wReserved2;
+            WORD wReserved3;
+            union {
+                LONGLONG llVal;
+                LONG lVal;
+                BYTE bVal;
+                SHORT iVal;
+                FLOAT fltVal;
+                DOUBLE dblVal;
+                VARIANT_BOOL boolVal;
+                SCODE scode;
+                CY cyVal;
+                DATE date;
+                BSTR bstrVal;
+                IUnknown* punkVal;
+                IDispatch* pdispVal;
+                SAFEARRAY* parray;
+                BYTE* pbVal;
+                SHORT* piVal;
+                LONG* plVal;
+                LONGLONG* pllVal;
+                FLOAT* pfltVal;
+                DOUBLE* pdblVal;
+                VARIANT_BOOL* pboolVal;
+                SCODE* pscode;
+                CY* pcyVal;
+                DATE* pdate;
+                BSTR* pbstrVal;
+                IUnknown** ppunkVal;
+                IDispatch** ppdispVal;
+                SAFEARRAY** pparray;
+                tagVARIANT* pvarVal;
+                PVOID byref;
+                CHAR cVal;
+                USHORT uiVal;
+                ULONG ulVal;
+                ULONGLONG ullVal;
+                INT intVal;
+                UINT uintVal;
+                DECIMAL* pdecVal;
+                CHAR* pcVal;
+                USHORT* puiVal;
+                ULONG* pulVal;
+                ULONGLONG* pullVal;
+                INT* pintVal;
+                UINT* puintVal;
+                BRECORD brecVal;
+            };
+        };
+        DECIMAL decVal;
     };
 };
 
@@ -150,3 +168,6 @@ static_assert(sizeof(VARIANT) == 24, "a VARIANT is 24 bytes, as on the platform"
 static_assert(offsetof(VARIANT, vt) == 0, "the type code opens the VARIANT");
 static_assert(offsetof(VARIANT, dblVal) == 8, "the value field starts at offset 8");
 static_assert(offsetof(VARIANT, bstrVal) == 8, "the value field starts at offset 8");
+static_assert(sizeof(DECIMAL) == 16 && offsetof(VARIANT, decVal) == 0, "a DECIMAL fills the first 16 bytes");
+static_assert(offsetof(DECIMAL, scale) == 2 && offsetof(DECIMAL, Hi32) == 4 && offsetof(DECIMAL, Lo64) == 8,
+              "a DECIMAL is laid out as on the platform");

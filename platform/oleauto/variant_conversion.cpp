@@ -1,11 +1,17 @@
 // VariantChangeType between the by-value types and text. A value is first read into a
 // number (whole, unsigned, real or currency), then written as the target type with the
-// platform's rounding (half to even) and range checks.
+// platform's rounding (half to even) and range checks. Signed and unsigned integers of one
+// size, and booleans into integers, convert by their bits instead; dates and decimals have
+// texts of their own.
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
 #include <string>
+#include <utility>
 
+#include "platform/oleauto/date_text.h"
+#include "platform/oleauto/decimal_text.h"
 #include "platform/oleauto/number_text.h"
 #include "platform/oleauto/oleauto.h"
 #include "platform/oleauto/variant_types.h"
@@ -13,6 +19,8 @@
 namespace {
 
 constexpr LONGLONG CurrencyScale = 10000;
+// The whole units that a currency holds: ±922337203685477.5807 in all.
+constexpr LONGLONG CurrencyWholeLimit = std::numeric_limits<LONGLONG>::max() / CurrencyScale;
 
 struct Number {
     enum class Kind { Whole, Unsigned, Real, Currency } kind = Kind::Whole;
@@ -20,7 +28,24 @@ struct Number {
     ULONGLONG unsignedValue = 0;
     double real = 0;
     bool single = false;  // a Real that came from VT_R4: seven digits as text
+    bool bits = false;    // a Whole that came from VT_BOOL: integers take its bits
 };
+
+// Signed and unsigned integers of one size that the platform converts by their bits.
+bool KeepsTheBits(VARTYPE from, VARTYPE to)
+{
+    static constexpr std::pair<VARTYPE, VARTYPE> pairs[] = {
+        {VT_I1, VT_UI1}, {VT_UI1, VT_I1}, {VT_I2, VT_UI2},  {VT_UI2, VT_I2},
+        {VT_I4, VT_UI4}, {VT_UI4, VT_I4}, {VT_UINT, VT_I4},
+    };
+    return std::find(std::begin(pairs), std::end(pairs), std::make_pair(from, to)) != std::end(pairs);
+}
+
+// The types whose values VT_EMPTY and VT_NULL take, dropping the value.
+bool IsNumberOrBoolean(VARTYPE vt)
+{
+    return (vt >= VT_I2 && vt <= VT_DATE) || vt == VT_BOOL || vt == VT_DECIMAL || (vt >= VT_I1 && vt <= VT_UINT);
+}
 
 double RoundHalfEven(double x)
 {
@@ -97,7 +122,7 @@ HRESULT ReadNumber(const VARIANT& v, VARTYPE target, Number& n)
     case VT_I4: n.whole = v.lVal; return S_OK;
     case VT_INT: n.whole = v.intVal; return S_OK;
     case VT_I8: n.whole = v.llVal; return S_OK;
-    case VT_BOOL: n.whole = v.boolVal; return S_OK;
+    case VT_BOOL: n.whole = v.boolVal; n.bits = true; return S_OK;
     case VT_UI1: n.kind = Kind::Unsigned; n.unsignedValue = v.bVal; return S_OK;
     case VT_UI2: n.kind = Kind::Unsigned; n.unsignedValue = v.uiVal; return S_OK;
     case VT_UI4: n.kind = Kind::Unsigned; n.unsignedValue = v.ulVal; return S_OK;
@@ -105,13 +130,7 @@ HRESULT ReadNumber(const VARIANT& v, VARTYPE target, Number& n)
     case VT_UI8: n.kind = Kind::Unsigned; n.unsignedValue = v.ullVal; return S_OK;
     case VT_R4: n.kind = Kind::Real; n.real = static_cast<double>(v.fltVal); n.single = true; return S_OK;
     case VT_R8: n.kind = Kind::Real; n.real = v.dblVal; return S_OK;
-    case VT_DATE:
-        // A date's text is a calendar date, which this stand-in does not write.
-        if (target == VT_BSTR)
-            return DISP_E_TYPEMISMATCH;
-        n.kind = Kind::Real;
-        n.real = v.date;
-        return S_OK;
+    case VT_DATE: n.kind = Kind::Real; n.real = v.date; return S_OK;
     case VT_CY: n.kind = Kind::Currency; n.whole = v.cyVal.int64; return S_OK;
     case VT_BSTR: {
         const std::u16string text = TextOf(v.bstrVal);
@@ -140,6 +159,10 @@ HRESULT ToWhole(const Number& n, T& out)
     case Number::Kind::Whole:
     case Number::Kind::Currency: {
         const LONGLONG value = n.kind == Number::Kind::Whole ? n.whole : CurrencyToWhole(n.whole);
+        if (n.bits) {
+            out = static_cast<T>(value);
+            return S_OK;
+        }
         if constexpr (Limits::is_signed) {
             if (value < static_cast<LONGLONG>(Limits::min()) || value > static_cast<LONGLONG>(Limits::max()))
                 return DISP_E_OVERFLOW;
@@ -190,20 +213,46 @@ std::string CurrencyText(LONGLONG scaled)
     return text;
 }
 
-HRESULT ToText(const VARIANT& source, const Number& n, VARIANT& out)
+// Whole numbers scale exactly; a real is scaled and rounded half to even.
+HRESULT ToCurrency(const Number& n, LONGLONG& scaled)
 {
-    std::string text;
-    if (source.vt == VT_EMPTY)
-        text.clear();
-    else if (n.kind == Number::Kind::Real)
-        text = FormatReal(n.real, n.single ? 7 : 15);
-    else if (n.kind == Number::Kind::Currency)
-        text = CurrencyText(n.whole);
-    else
-        text = WholeText(n);
-    std::u16string units(text.begin(), text.end());
+    switch (n.kind) {
+    case Number::Kind::Currency: scaled = n.whole; return S_OK;
+    case Number::Kind::Whole:
+        if (n.whole > CurrencyWholeLimit || n.whole < -CurrencyWholeLimit)
+            return DISP_E_OVERFLOW;
+        scaled = n.whole * CurrencyScale;
+        return S_OK;
+    case Number::Kind::Unsigned:
+        if (n.unsignedValue > static_cast<ULONGLONG>(CurrencyWholeLimit))
+            return DISP_E_OVERFLOW;
+        scaled = static_cast<LONGLONG>(n.unsignedValue) * CurrencyScale;
+        return S_OK;
+    case Number::Kind::Real: break;
+    }
+    Number real;
+    real.kind = Number::Kind::Real;
+    real.real = n.real * CurrencyScale;
+    return ToWhole(real, scaled);
+}
+
+HRESULT SetText(const std::string& text, VARIANT& out)
+{
+    const std::u16string units(text.begin(), text.end());
+    out.vt = VT_BSTR;
     out.bstrVal = SysAllocStringLen(units.data(), static_cast<UINT>(units.size()));
     return out.bstrVal == nullptr ? E_OUTOFMEMORY : S_OK;
+}
+
+HRESULT ToText(const VARIANT& source, const Number& n, VARIANT& out)
+{
+    if (source.vt == VT_EMPTY)
+        return SetText("", out);
+    if (n.kind == Number::Kind::Real)
+        return SetText(FormatReal(n.real, n.single ? 7 : 15), out);
+    if (n.kind == Number::Kind::Currency)
+        return SetText(CurrencyText(n.whole), out);
+    return SetText(WholeText(n), out);
 }
 
 HRESULT WriteTarget(const VARIANT& source, const Number& n, VARTYPE vt, VARIANT& out)
@@ -229,16 +278,7 @@ HRESULT WriteTarget(const VARIANT& source, const Number& n, VARTYPE vt, VARIANT&
         out.fltVal = static_cast<float>(value);
         return S_OK;
     }
-    case VT_CY: {
-        if (n.kind == Number::Kind::Currency) {
-            out.cyVal.int64 = n.whole;
-            return S_OK;
-        }
-        Number scaled;
-        scaled.kind = Number::Kind::Real;
-        scaled.real = AsReal(n) * CurrencyScale;
-        return ToWhole(scaled, out.cyVal.int64);
-    }
+    case VT_CY: return ToCurrency(n, out.cyVal.int64);
     case VT_BOOL: {
         const bool isTrue = n.kind == Number::Kind::Real ? n.real != 0 : (n.whole != 0 || n.unsignedValue != 0);
         out.boolVal = isTrue ? VARIANT_TRUE : VARIANT_FALSE;
@@ -252,13 +292,36 @@ HRESULT WriteTarget(const VARIANT& source, const Number& n, VARTYPE vt, VARIANT&
 HRESULT CheckTarget(VARTYPE vt)
 {
     if (vt == VT_DISPATCH || vt == VT_UNKNOWN || vt == VT_ERROR || vt == VT_VARIANT || vt == VT_RECORD ||
-        vt == VT_DECIMAL || vt == VT_EMPTY || vt == VT_NULL)
+        vt == VT_DECIMAL)
         return DISP_E_TYPEMISMATCH;
     if ((vt & VT_ARRAY) != 0 && IsValidVariantType(vt))
         return DISP_E_TYPEMISMATCH;
     if (!IsValidVariantType(vt) || (vt & VT_BYREF) != 0)
         return DISP_E_BADVARTYPE;
     return S_OK;
+}
+
+HRESULT Convert(const VARIANT& source, VARTYPE vt, VARIANT& result)
+{
+    if (vt == VT_EMPTY || vt == VT_NULL) {
+        if (source.vt != VT_EMPTY && !IsNumberOrBoolean(source.vt))
+            return DISP_E_TYPEMISMATCH;
+        result.vt = vt;
+        return S_OK;
+    }
+    if (KeepsTheBits(source.vt, vt)) {
+        std::memcpy(&result, &source, sizeof result);
+        result.vt = vt;
+        return S_OK;
+    }
+    if ((source.vt == VT_DATE || source.vt == VT_DECIMAL) && vt == VT_BSTR) {
+        std::string text;
+        const HRESULT hr = source.vt == VT_DATE ? FormatDate(source.date, text) : FormatDecimal(source.decVal, text);
+        return FAILED(hr) ? hr : SetText(text, result);
+    }
+    Number number;
+    const HRESULT hr = ReadNumber(source, vt, number);
+    return FAILED(hr) ? hr : WriteTarget(source, number, vt, result);
 }
 
 }  // namespace
@@ -283,11 +346,8 @@ HRESULT VariantChangeType(VARIANTARG* pvargDest, const VARIANTARG* pvarSrc, USHO
         VariantInit(&source);
     } else {
         hr = CheckTarget(vt);
-        Number number;
         if (SUCCEEDED(hr))
-            hr = ReadNumber(source, vt, number);
-        if (SUCCEEDED(hr))
-            hr = WriteTarget(source, number, vt, result);
+            hr = Convert(source, vt, result);
         VariantClear(&source);
         if (FAILED(hr))
             return hr;

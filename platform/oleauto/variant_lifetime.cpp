@@ -24,12 +24,11 @@ HRESULT DuplicateOwned(VARIANT& v)
 {
     switch (v.vt) {
     case VT_BSTR:
-        if (v.bstrVal != nullptr) {
-            v.bstrVal = SysAllocStringLen(v.bstrVal, SysStringLen(v.bstrVal));
-            if (v.bstrVal == nullptr) {
-                v.vt = VT_EMPTY;
-                return E_OUTOFMEMORY;
-            }
+        // A null text copies as the empty text, as on the platform.
+        v.bstrVal = SysAllocStringLen(v.bstrVal, SysStringLen(v.bstrVal));
+        if (v.bstrVal == nullptr) {
+            v.vt = VT_EMPTY;
+            return E_OUTOFMEMORY;
         }
         return S_OK;
     case VT_UNKNOWN:
@@ -73,14 +72,23 @@ HRESULT Dereference(const VARIANT& source, VARIANT& target)
     case VT_UI8: target.ullVal = *source.pullVal; break;
     case VT_INT: target.intVal = *source.pintVal; break;
     case VT_UINT: target.uintVal = *source.puintVal; break;
-    case VT_VARIANT:
-        // A VARIANT reached through a reference must hold its value itself.
-        if ((source.pvarVal->vt & VT_BYREF) != 0)
-            return E_INVALIDARG;
-        std::memcpy(&target, source.pvarVal, sizeof target);
+    case VT_DECIMAL:
+        target.decVal = *source.pdecVal;
+        target.vt = VT_DECIMAL;  // in the place of the decimal's reserved word
         break;
+    case VT_VARIANT: {
+        // A VARIANT reached through a reference may hold a reference of its own, which is
+        // followed too; one more VARIANT reference is refused.
+        const VARIANT& referenced = *source.pvarVal;
+        if (referenced.vt == (VT_VARIANT | VT_BYREF))
+            return E_INVALIDARG;
+        if ((referenced.vt & VT_BYREF) != 0)
+            return IsValidVariantType(referenced.vt) ? Dereference(referenced, target) : DISP_E_BADVARTYPE;
+        std::memcpy(&target, &referenced, sizeof target);
+        break;
+    }
     default:
-        // Decimals, records and arrays through a reference have no stand-in here.
+        // Records and arrays through a reference have no stand-in here.
         target.vt = VT_EMPTY;
         return E_NOTIMPL;
     }

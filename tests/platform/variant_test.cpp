@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/oleauto/oleauto.h"
+#include "tests/platform/variant_values.h"
 
 namespace {
 
@@ -23,6 +23,35 @@ public:
 std::u16string Text(const VARIANT& v)
 {
     return std::u16string(v.bstrVal, SysStringLen(v.bstrVal));
+}
+
+// A VARIANT of type `vt` | VT_BYREF that refers to `target`.
+VARIANT Reference(VARTYPE vt, void* target)
+{
+    VARIANT v = Typed(static_cast<VARTYPE>(vt | VT_BYREF));
+    v.byref = target;
+    return v;
+}
+
+// VariantCopyInd of `source` into an empty VARIANT; a failed copy leaves it empty.
+VARIANT CopyInd(const VARIANT& source, HRESULT expected = S_OK)
+{
+    VARIANT copy;
+    VariantInit(&copy);
+    EXPECT_EQ(VariantCopyInd(&copy, &source), expected);
+    return copy;
+}
+
+// VariantCopyInd of `source`, which leads to `text`, gives a text of its own that reads the same.
+void ExpectCopyOwnsTheText(const VARIANT& source, BSTR text)
+{
+    VARIANT copy;
+    VariantInit(&copy);
+    ASSERT_EQ(VariantCopyInd(&copy, &source), S_OK);
+    ASSERT_EQ(copy.vt, VT_BSTR);
+    EXPECT_NE(copy.bstrVal, text);
+    EXPECT_EQ(Text(copy), std::u16string(text, SysStringLen(text)));
+    VariantClear(&copy);
 }
 
 TEST(Variant, CopyDuplicatesTheTextAndClearFreesIt)
@@ -60,25 +89,56 @@ TEST(Variant, InterfaceReferencesAreCountedByCopyAndClear)
 TEST(Variant, CopyIndCopiesWhatAReferencePointsAt)
 {
     double number = 2.5;
-    VARIANT byReference;
-    VariantInit(&byReference);
-    byReference.vt = VT_R8 | VT_BYREF;
-    byReference.pdblVal = &number;
-    VARIANT copy;
-    VariantInit(&copy);
-    ASSERT_EQ(VariantCopyInd(&copy, &byReference), S_OK);
+    const VARIANT copy = CopyInd(Reference(VT_R8, &number));
     EXPECT_EQ(copy.vt, VT_R8);
     EXPECT_EQ(copy.dblVal, 2.5);
 
     BSTR text = SysAllocString(u"abc");
-    byReference.vt = VT_BSTR | VT_BYREF;
-    byReference.pbstrVal = &text;
-    ASSERT_EQ(VariantCopyInd(&copy, &byReference), S_OK);
-    EXPECT_EQ(copy.vt, VT_BSTR);
-    EXPECT_NE(copy.bstrVal, text);
-    EXPECT_EQ(Text(copy), u"abc");
-    VariantClear(&copy);
+    ExpectCopyOwnsTheText(Reference(VT_BSTR, &text), text);
     SysFreeString(text);
+}
+
+TEST(Variant, CopyIndFollowsAVariantReferenceToTheFinalValue)
+{
+    BYTE byte = 0x88;
+    VARIANT referenced = Reference(VT_UI1, &byte);
+    const VARIANT source = Reference(VT_VARIANT, &referenced);
+    const VARIANT copy = CopyInd(source);
+    EXPECT_EQ(copy.vt, VT_UI1);
+    EXPECT_EQ(copy.bVal, 0x88);
+
+    BSTR text = SysAllocString(u"deep");
+    referenced = Reference(VT_BSTR, &text);
+    ExpectCopyOwnsTheText(source, text);
+    SysFreeString(text);
+
+    VARIANT innermost = Whole(VT_I4, 5);
+    referenced = Reference(VT_VARIANT, &innermost);
+    EXPECT_EQ(CopyInd(source, E_INVALIDARG).vt, VT_EMPTY) << "a variant reference to a variant reference";
+}
+
+TEST(Variant, CopyIndCopiesADecimalThroughItsReference)
+{
+    DECIMAL decimal = Decimal(2, DECIMAL_NEG, 0, 12345).decVal;
+    const VARIANT copy = CopyInd(Reference(VT_DECIMAL, &decimal));
+    EXPECT_EQ(copy.vt, VT_DECIMAL);
+    EXPECT_EQ(copy.decVal.scale, 2);
+    EXPECT_EQ(copy.decVal.sign, DECIMAL_NEG);
+    EXPECT_EQ(copy.decVal.Hi32, 0u);
+    EXPECT_EQ(copy.decVal.Lo64, 12345u);
+}
+
+TEST(Variant, CopyOfANullTextIsAnEmptyText)
+{
+    const VARIANT source = Typed(VT_BSTR);
+    VARIANT copy;
+    VariantInit(&copy);
+    ASSERT_EQ(VariantCopy(&copy, &source), S_OK);
+    ASSERT_EQ(copy.vt, VT_BSTR);
+    ASSERT_NE(copy.bstrVal, nullptr);
+    EXPECT_EQ(SysStringLen(copy.bstrVal), 0u);
+    EXPECT_EQ(copy.bstrVal[0], u'\0');
+    VariantClear(&copy);
 }
 
 TEST(Variant, InvalidTypesAreRefused)
