@@ -3,7 +3,23 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
-#include <cstdlib>
+#include <cstring>
+
+namespace {
+// The number that the text begins with, after blanks and a plus sign, with the point as its
+// decimal separator whatever the process's locale; 0 when it begins with none.
+double LeadingNumber(const std::string& text)
+{
+    const char* first = text.c_str();
+    const char* last = first + text.size();
+    first += std::strspn(first, " \t\n\v\f\r");
+    if (first != last && *first == '+' && (first + 1 == last || first[1] != '-'))
+        ++first;
+    double value = 0.0;
+    std::from_chars(first, last, value);
+    return value;
+}
+}  // namespace
 
 void HostValue::SetNumber(double value)
 {
@@ -23,7 +39,7 @@ double HostValue::AsDouble() const
 {
     if (!m_HasValue)
         return 0.0;
-    return m_IsText ? std::strtod(m_Text.c_str(), nullptr) : m_Number;
+    return m_IsText ? LeadingNumber(m_Text) : m_Number;
 }
 
 float HostValue::AsFloat() const { return static_cast<float>(AsDouble()); }
