@@ -78,7 +78,12 @@ int MatchLoadedModule(dl_phdr_info* info, std::size_t, void* data)
 
 std::string LoadedModulePath(const char* loaderName, const void* addressInModule)
 {
-    const std::string path = loaderName != nullptr && loaderName[0] == '/' ? loaderName : MappedFilePath(addressInModule);
+    // The loader names every file it opened with a folder (one it found by a search with
+    // the folder it found it in); a name without one, such as linux-vdso.so.1, is no file.
+    const std::string_view name = loaderName != nullptr ? loaderName : "";
+    if (name.find('/') == std::string_view::npos)
+        return {};
+    const std::string path = name.front() == '/' ? std::string(name) : MappedFilePath(addressInModule);
     return path.empty() || path.front() != '/' ? std::string() : LexicallyNormal(path);
 }
 
