@@ -89,12 +89,18 @@ std::string LoadedModulePath(const char* loaderName, const void* addressInModule
 
 std::string MainProgramPath()
 {
-    std::string path(4096, '\0');
-    const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
-    if (length <= 0)
-        return {};
-    path.resize(static_cast<std::size_t>(length));
-    return path;
+    // readlink does not say whether it cut the path short: a path that fills the buffer is
+    // read again into a larger one.
+    for (std::size_t size = 4096;; size *= 2) {
+        std::string path(size, '\0');
+        const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
+        if (length <= 0)
+            return {};
+        if (static_cast<std::size_t>(length) < size) {
+            path.resize(static_cast<std::size_t>(length));
+            return path;
+        }
+    }
 }
 
 void* OpenLoadedModule(std::string_view name)
