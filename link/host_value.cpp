@@ -3,21 +3,24 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
-#include <cstring>
+#include <locale.h>
+#include <stdlib.h>
 
 namespace {
-// The number that the text begins with, after blanks and a plus sign, with the point as its
-// decimal separator whatever the process's locale; 0 when it begins with none.
+// The "C" locale, made once, so that text reads with the point as its decimal separator
+// whatever locale the host's process has set. For "C", newlocale hands back the C library's
+// own locale object, which needs no freeing.
+locale_t CLocale()
+{
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
+    return c;
+}
+
+// The number that the text begins with, read as the C library's strtod reads it in the "C"
+// locale; 0 when it begins with none.
 double LeadingNumber(const std::string& text)
 {
-    const char* first = text.c_str();
-    const char* last = first + text.size();
-    first += std::strspn(first, " \t\n\v\f\r");
-    if (first != last && *first == '+' && (first + 1 == last || first[1] != '-'))
-        ++first;
-    double value = 0.0;
-    std::from_chars(first, last, value);
-    return value;
+    return strtod_l(text.c_str(), nullptr, CLocale());
 }
 }  // namespace
 

@@ -78,18 +78,29 @@ int MatchLoadedModule(dl_phdr_info* info, std::size_t, void* data)
 
 std::string LoadedModulePath(const char* loaderName, const void* addressInModule)
 {
-    const std::string path = loaderName != nullptr && loaderName[0] == '/' ? loaderName : MappedFilePath(addressInModule);
+    // The loader names every file it opened with a folder (one it found by a search with
+    // the folder it found it in); a name without one, such as linux-vdso.so.1, is no file.
+    const std::string_view name = loaderName != nullptr ? loaderName : "";
+    if (name.find('/') == std::string_view::npos)
+        return {};
+    const std::string path = name.front() == '/' ? std::string(name) : MappedFilePath(addressInModule);
     return path.empty() || path.front() != '/' ? std::string() : LexicallyNormal(path);
 }
 
 std::string MainProgramPath()
 {
-    std::string path(4096, '\0');
-    const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
-    if (length <= 0)
-        return {};
-    path.resize(static_cast<std::size_t>(length));
-    return path;
+    // readlink does not say whether it cut the path short: a path that fills the buffer is
+    // read again into a larger one.
+    for (std::size_t size = 4096;; size *= 2) {
+        std::string path(size, '\0');
+        const ssize_t length = readlink("/proc/self/exe", path.data(), path.size());
+        if (length <= 0)
+            return {};
+        if (static_cast<std::size_t>(length) < size) {
+            path.resize(static_cast<std::size_t>(length));
+            return path;
+        }
+    }
 }
 
 void* OpenLoadedModule(std::string_view name)

@@ -8,7 +8,8 @@
 // keeps the name and the module holds the address. An absolute name is that path; a
 // relative one names the file from the working folder of the moment the module was loaded,
 // which may have changed since, so the path is the one the kernel recorded for the mapping
-// (with links resolved). Empty when neither gives an absolute path.
+// (with links resolved). A name without a folder names no file: the loader gives every
+// file it opened a folder. Empty when no absolute path can be had.
 std::string LoadedModulePath(const char* loaderName, const void* addressInModule);
 
 // The absolute path of the main program, as the kernel recorded it.

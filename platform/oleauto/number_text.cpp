@@ -15,8 +15,10 @@ constexpr int SmallestFixedExponent = -11;
 // double (767 significant digits at most), so that rounding sees the exact value.
 constexpr int ExactDigits = 780;
 
-// Exponent digits beyond this give a number far out of a double's range either way.
-constexpr int ExponentLimit = 100000;
+// Beyond the number of digits, a double's whole range of powers of ten (about 10^-324 to
+// 10^308) and some to spare: an exponent capped at that many plus the digit count puts the
+// first non-zero digit out of range either way, so the cap changes no result.
+constexpr long long ExponentMargin = 400;
 
 bool IsDigit(char16_t c)
 {
@@ -152,8 +154,9 @@ HRESULT ParseReal(const std::u16string& text, double& value)
         std::string exponentDigits;
         if (TakeDigits(text, i, exponentDigits) == 0)
             return DISP_E_TYPEMISMATCH;
+        const long long exponentLimit = static_cast<long long>(digits.size()) + ExponentMargin;
         for (const char d : exponentDigits)
-            exponent = std::min<long long>(exponent * 10 + (d - '0'), ExponentLimit);
+            exponent = std::min<long long>(exponent * 10 + (d - '0'), exponentLimit);
         if (negativeExponent)
             exponent = -exponent;
         number += "E" + std::to_string(exponent);

@@ -31,7 +31,10 @@ struct Number {
     bool bits = false;    // a Whole that came from VT_BOOL: integers take its bits
 };
 
-// Signed and unsigned integers of one size that the platform converts by their bits.
+// Signed and unsigned integers of one size that the platform converts by their bits. These
+// are the pairs that the platform's recorded results show converting so, and only these:
+// other pairs of one size (VT_I8 and VT_UI8, VT_INT and VT_UINT, VT_I4 to VT_UINT) are
+// range-checked like integers of different sizes.
 bool KeepsTheBits(VARTYPE from, VARTYPE to)
 {
     static constexpr std::pair<VARTYPE, VARTYPE> pairs[] = {

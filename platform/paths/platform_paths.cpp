@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -88,11 +90,12 @@ std::string FullPath(std::string_view path)
 {
     if (!path.empty() && path.front() == '/')
         return LexicallyNormal(path);
-    std::string folder(4096, '\0');
-    if (getcwd(folder.data(), folder.size()) == nullptr)
+    // Of any length: the working folder may lie deeper than the longest path a system call
+    // takes, and a relative path can still climb out of it to a file.
+    const std::unique_ptr<char, decltype(&std::free)> folder(getcwd(nullptr, 0), &std::free);
+    if (folder == nullptr)
         return {};
-    folder.resize(folder.find('\0'));
-    return LexicallyNormal(Joined(folder, path));
+    return LexicallyNormal(Joined(folder.get(), path));
 }
 
 bool SameNameIgnoringCase(std::string_view a, std::string_view b)

@@ -2,6 +2,8 @@
 // whatever locale the host's process has set.
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "link/HostValue.h"
 #include "tests/support/comma_locale_fixture.h"
 
@@ -21,6 +23,9 @@ TEST_F(HostValueUnderACommaLocale, TextReadsAsTheNumberOfTheCLocale)
         {"3.5 m", 3.5},  // the number that the text begins with
         {"2,5", 2.0},
         {"warm", 0.0},
+        {"1e400", HUGE_VAL},  // out of range: as large as a double goes
+        {"-1e400", -HUGE_VAL},
+        {"0x10", 16.0},  // hexadecimal, as the C library reads it
     };
     for (const auto& c : cases) {
         HostValue value;

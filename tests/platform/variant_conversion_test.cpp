@@ -143,6 +143,33 @@ TEST(VariantConversion, TextToNumbers)
     EXPECT_EQ(VariantChangeType(&out, &nullText, 0, VT_R8), DISP_E_TYPEMISMATCH);
 }
 
+TEST(VariantConversion, TextWithManyDigitsKeepsItsValueWhateverItsExponent)
+{
+    const std::u16string zeros(150000, u'0');
+    const struct {
+        const char* label;
+        std::u16string text;
+        HRESULT hr;
+        double expected;
+    } cases[] = {
+        {"many integer digits, large negative exponent", u"1" + zeros + u"E-150000", S_OK, 1.0},
+        {"many fraction digits, large positive exponent", u"0." + zeros + u"1E150001", S_OK, 1.0},
+        {"many integer digits, still too large", u"1" + zeros + u"E-140000", DISP_E_OVERFLOW, 0},
+        {"many fraction digits, still too small", u"0." + zeros + u"1E140000", S_OK, 0.0},
+        {"huge exponent", u"1E99999999999999999999", DISP_E_OVERFLOW, 0},
+        {"huge negative exponent", u"1E-99999999999999999999", S_OK, 0.0},
+        {"zero with a huge exponent", u"0E99999999999999999999", S_OK, 0.0},
+    };
+    for (const auto& c : cases) {
+        OwnedText source(c.text);
+        const Converted converted(source.v, VT_R8);
+        EXPECT_EQ(converted.hr, c.hr) << c.label;
+        if (c.hr == S_OK && converted.hr == S_OK) {
+            EXPECT_EQ(converted.value.dblVal, c.expected) << c.label;
+        }
+    }
+}
+
 TEST(VariantConversion, TextThatIsANumberOnlyInPartIsNoNumber)
 {
     const char16_t* const texts[] = {

@@ -6,6 +6,7 @@
 
 #include <dlfcn.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -179,6 +180,54 @@ TEST_F(ModuleTree, RelativePathsAreFoundInTheWorkingFolder)
     ASSERT_NE(module, nullptr);
     fs::current_path("/");
     EXPECT_EQ(FileNameOf(module), (root / "XEQ/asme.dll").string()) << "the file that was found, in full";
+    FreeLibrary(module);
+}
+
+// Folders entered one below the other from the working folder, so that its path grows longer
+// than any path a system call takes; left and removed step by step again, as no path to
+// them can be given whole.
+class DeepWorkingFolder {
+public:
+    explicit DeepWorkingFolder(int depth)
+    {
+        while (m_Depth < depth && mkdir(kStep, 0700) == 0) {
+            if (chdir(kStep) != 0)
+                break;
+            ++m_Depth;
+        }
+    }
+    DeepWorkingFolder(const DeepWorkingFolder&) = delete;
+    DeepWorkingFolder& operator=(const DeepWorkingFolder&) = delete;
+    ~DeepWorkingFolder()
+    {
+        for (; m_Depth > 0; --m_Depth)
+            if (chdir("..") != 0 || rmdir(kStep) != 0)
+                break;
+    }
+    int Depth() const { return m_Depth; }
+
+private:
+    static constexpr const char* kStep =
+        "a-long-folder-name-a-long-folder-name-a-long-folder-name-a-long-folder-name-a-long-folder-name";  // 94 bytes
+    int m_Depth = 0;
+};
+
+TEST_F(ModuleTree, RelativePathsAreFoundFromAWorkingFolderDeeperThanAnyPath)
+{
+    Place("XEQ/ASME.DLL");
+    fs::current_path(root);
+    constexpr int depth = 50;  // 50 folders of 94-byte names: over 4700 bytes
+    std::string climb;
+    for (int i = 0; i < depth; ++i)
+        climb += "..\\";
+    HMODULE module = nullptr;
+    {
+        const DeepWorkingFolder deep(depth);
+        ASSERT_EQ(deep.Depth(), depth);
+        module = LoadLibraryA((climb + "XEQ\\ASME.DLL").c_str());
+    }
+    ASSERT_NE(module, nullptr) << "the path climbs back out of the working folder to a file";
+    EXPECT_EQ(FileNameOf(module), (root / "XEQ/ASME.DLL").string());
     FreeLibrary(module);
 }
 
