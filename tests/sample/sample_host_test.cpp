@@ -148,6 +148,13 @@ const std::vector<HostCase> kHostCases = {
     // The case path ends at the first ".QXR", and the report is named after it.
     {.Name = "ExtensionTwice", .Arguments = {"<case>"}, .CaseFile = "HX.QXR.QXR", .CaseText = kGoodCase,
      .Says = {"Design run:", "design case:  <folder>/HX.QXR\n"}},
+    // The run number is written behind the case name, but the design run reads it right
+    // behind the first ".QXR": a run number given for a name that goes on is warned of first.
+    {.Name = "ExtensionTwiceWithARunNumber", .Arguments = {"<case>", "5"}, .CaseFile = "HX.QXR.QXR",
+     .CaseText = kGoodCase,
+     .Says = {"warning: the case name '<case>' goes on after its first \".QXR\", so the design run reads its "
+              "run number from the text there, '.QXR5', and not the run number 5 given",
+              "Design run:", "run number:   0\n"}},
     // A case name without ".QXR", which the module seeks case-sensitively, is warned of first.
     {.Name = "LowerCaseExtension", .Arguments = {"<case>"}, .CaseFile = "hx.qxr", .CaseText = kGoodCase,
      .Says = {kNoExtensionWarning, "Design case", "no report: the case name holds no \".QXR\""}, .ExitCode = 1},
