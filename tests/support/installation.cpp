@@ -161,8 +161,10 @@ void RunInInstallation(const InstallationLayout& layout, const std::function<voi
         const Installation& installation = Installation::Current();
         // The child must run the module of its tree, not the build's.
         const std::string module = LoadedModulePath("QuillSTMech.dll");
-        if (!module.empty()) {
-            ASSERT_EQ(fs::path(module).parent_path(), installation.ModuleFolder()) << module;
+        if (layout.HostLinksModule) {
+            ASSERT_EQ(fs::path(module).parent_path(), installation.ModuleFolder()) << "loaded: '" << module << "'";
+        } else {
+            ASSERT_EQ(module, "") << "a host that does not link the module has loaded it before the body";
         }
         body(installation);
         // Tells the parent that the body ran (a filter that matched nothing would pass too).
