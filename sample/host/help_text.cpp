@@ -14,7 +14,8 @@ runs the design, and prints what happened.
 
 The case file's name must hold ".QXR", in upper case: the design run takes the case path
 up to it, and does not run without it. The run number, a whole number from -2147483648 to
-2147483647 (0 when none is given), is handed to the design run.
+2147483647 (0 when none is given), is handed to the design run, which reads it right
+behind the first ".QXR": for a case name that goes on after it, the run number is lost.
 
 A case file holds one design variable per line:
 

@@ -46,6 +46,13 @@ int main(int argc, char** argv)
     if (!report.HasCasePath())
         std::cerr << "quill_sample_host: warning: the case name '" << caseFile << "' holds no \"" << CaseExtension
                   << "\" (in upper case), so the design run will not run\n";
+    // A run number written behind a name that goes on after its ".QXR" is not read.
+    else if (const std::size_t casePathLength = *CasePathLength(caseName);
+             commandLine.RunNumber && casePathLength < caseFile.size())
+        std::cerr << "quill_sample_host: warning: the case name '" << caseFile << "' goes on after its first \""
+                  << CaseExtension << "\", so the design run reads its run number from the text there, '"
+                  << caseName.substr(casePathLength) << "', and not the run number " << *commandLine.RunNumber
+                  << " given\n";
 
     // The host owns the object and destroys it through its virtual destructor.
     std::unique_ptr<COrvelEngine> engine(new COrvelEngine);

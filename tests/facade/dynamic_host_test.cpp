@@ -31,7 +31,9 @@ __attribute__((no_sanitize("vptr"))) void Destroy(COrvelEngine* engine) { delete
 
 TEST(DynamicHost, AModuleLoadedByARelativePathStillFindsTheInstallationFromAnotherWorkingFolder)
 {
-    RunInInstallation(LayoutWithDecoyTree(), [](const Installation& installation) {
+    InstallationLayout layout = LayoutWithDecoyTree();
+    layout.HostLinksModule = false;
+    RunInInstallation(layout, [](const Installation& installation) {
         // Kept loaded to the end, as a host keeps it.
         void* module = dlopen("XEQ/QuillSTMech.dll", RTLD_NOW);
         ASSERT_NE(module, nullptr) << dlerror();

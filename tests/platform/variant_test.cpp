@@ -20,11 +20,6 @@ public:
     ULONG references = 1;
 };
 
-std::u16string Text(const VARIANT& v)
-{
-    return std::u16string(v.bstrVal, SysStringLen(v.bstrVal));
-}
-
 // A VARIANT of type `vt` | VT_BYREF that refers to `target`.
 VARIANT Reference(VARTYPE vt, void* target)
 {
@@ -50,7 +45,7 @@ void ExpectCopyOwnsTheText(const VARIANT& source, BSTR text)
     ASSERT_EQ(VariantCopyInd(&copy, &source), S_OK);
     ASSERT_EQ(copy.vt, VT_BSTR);
     EXPECT_NE(copy.bstrVal, text);
-    EXPECT_EQ(Text(copy), std::u16string(text, SysStringLen(text)));
+    EXPECT_EQ(TextOf(copy), std::u16string(text, SysStringLen(text)));
     VariantClear(&copy);
 }
 
@@ -65,7 +60,7 @@ TEST(Variant, CopyDuplicatesTheTextAndClearFreesIt)
     ASSERT_EQ(VariantCopy(&copy, &source), S_OK);
     EXPECT_EQ(copy.vt, VT_BSTR);
     EXPECT_NE(copy.bstrVal, source.bstrVal);
-    EXPECT_EQ(Text(copy), u"CASE7");
+    EXPECT_EQ(TextOf(copy), u"CASE7");
     EXPECT_EQ(VariantClear(&copy), S_OK);
     EXPECT_EQ(copy.vt, VT_EMPTY);
     EXPECT_EQ(VariantClear(&source), S_OK);

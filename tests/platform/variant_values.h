@@ -86,6 +86,12 @@ inline VARIANT Decimal(BYTE scale, BYTE sign, ULONG hi, ULONGLONG lo)
     return v;
 }
 
+// The text of a VT_BSTR VARIANT; "" for any other type.
+inline std::u16string TextOf(const VARIANT& v)
+{
+    return v.vt == VT_BSTR ? std::u16string(v.bstrVal, SysStringLen(v.bstrVal)) : u"";
+}
+
 // A VT_BSTR VARIANT that owns its text.
 struct OwnedText {
     VARIANT v;
@@ -110,10 +116,7 @@ struct Converted {
     Converted(const Converted&) = delete;
     Converted& operator=(const Converted&) = delete;
     ~Converted() { VariantClear(&value); }
-    std::u16string Text() const
-    {
-        return value.vt == VT_BSTR ? std::u16string(value.bstrVal, SysStringLen(value.bstrVal)) : u"";
-    }
+    std::u16string Text() const { return TextOf(value); }
 };
 
 // The text of a conversion to VT_BSTR; a failed one fails the test and gives "".

@@ -1,10 +1,9 @@
 // The sample host as a user runs it: what it refuses, warns about and reports for bad
 // input, and a good case end to end through the module and the sample engine.
 #include "tests/sample/host_run.h"
+#include "tests/support/temporary_folder.h"
 
 #include <gtest/gtest.h>
-
-#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -149,6 +148,13 @@ const std::vector<HostCase> kHostCases = {
     // The case path ends at the first ".QXR", and the report is named after it.
     {.Name = "ExtensionTwice", .Arguments = {"<case>"}, .CaseFile = "HX.QXR.QXR", .CaseText = kGoodCase,
      .Says = {"Design run:", "design case:  <folder>/HX.QXR\n"}},
+    // The run number is written behind the case name, but the design run reads it right
+    // behind the first ".QXR": a run number given for a name that goes on is warned of first.
+    {.Name = "ExtensionTwiceWithARunNumber", .Arguments = {"<case>", "5"}, .CaseFile = "HX.QXR.QXR",
+     .CaseText = kGoodCase,
+     .Says = {"warning: the case name '<case>' goes on after its first \".QXR\", so the design run reads its "
+              "run number from the text there, '.QXR5', and not the run number 5 given",
+              "Design run:", "run number:   0\n"}},
     // A case name without ".QXR", which the module seeks case-sensitively, is warned of first.
     {.Name = "LowerCaseExtension", .Arguments = {"<case>"}, .CaseFile = "hx.qxr", .CaseText = kGoodCase,
      .Says = {kNoExtensionWarning, "Design case", "no report: the case name holds no \".QXR\""}, .ExitCode = 1},
@@ -164,17 +170,26 @@ const std::vector<HostCase> kHostCases = {
      .Says = {"cannot read design case '/proc/self/mem' to its end: Input/output error"}, .ExitCode = 2},
 };
 
-class SampleHostBadInputTest : public ::testing::TestWithParam<HostCase> {
+// Each test has a fresh folder of its own, kept when the test failed.
+class SampleHost : public ::testing::Test {
 protected:
-    fs::path Folder() const { return fs::temp_directory_path() / ("quill-sample-" + std::to_string(getpid())); }
+    void SetUp() override { m_Folder = NewTemporaryFolder("quill-sample"); }
 
     void TearDown() override
     {
         std::error_code ignored;
         if (!HasFailure())
-            fs::remove_all(Folder(), ignored);
+            fs::remove_all(m_Folder, ignored);
     }
 
+    const fs::path& Folder() const { return m_Folder; }
+
+private:
+    fs::path m_Folder;
+};
+
+class SampleHostBadInputTest : public SampleHost, public ::testing::WithParamInterface<HostCase> {
+protected:
     std::string Expanded(std::string text) const
     {
         const std::string casePath = (Folder() / GetParam().CaseFile).string();
@@ -189,7 +204,6 @@ protected:
     fs::path Prepare() const
     {
         const HostCase& c = GetParam();
-        fs::create_directories(Folder());
         if (c.Setup == Before::CaseIsFolder)
             fs::create_directories(Folder() / c.CaseFile);
         else if (c.CaseFile[0] != '\0')
@@ -238,11 +252,9 @@ TEST_P(SampleHostBadInputTest, SaysWhatHappened)
 INSTANTIATE_TEST_SUITE_P(Cases, SampleHostBadInputTest, ::testing::ValuesIn(kHostCases),
                          [](const auto& testParam) { return std::string(testParam.param.Name); });
 
-TEST(SampleHost, RunsACaseEndToEnd)
+TEST_F(SampleHost, RunsACaseEndToEnd)
 {
-    const fs::path folder = fs::temp_directory_path() / ("quill-sample-" + std::to_string(getpid()));
-    fs::create_directories(folder);
-    const fs::path file = folder / "HX-7.QXR";
+    const fs::path file = Folder() / "HX-7.QXR";
     std::ofstream(file) << "ShlCylOD = 0.5\nShlCylThk = 0.01\nShlCylID = 0\nDesPressSS = 2e9\n";
     const HostRun run = RunHost(BuildTreeHost(), {file.string(), "4"});
     ASSERT_EQ(run.ExitCode, 0) << run.Output;
@@ -251,7 +263,6 @@ TEST(SampleHost, RunsACaseEndToEnd)
     EXPECT_TRUE(std::regex_search(run.Output, std::regex("DesPressSS +2e\\+09 +3 +2e\\+09 +3 +9\n"))) << run.Output;
     EXPECT_NE(run.Output.find("run number:   4"), std::string::npos) << run.Output;
     EXPECT_NE(run.Output.find("design case:  " + file.string()), std::string::npos) << run.Output;
-    fs::remove_all(folder);
 }
 
 }  // namespace

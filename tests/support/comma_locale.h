@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
+#include <optional>
 #include <string>
 
 namespace comma_locale_detail {
@@ -29,10 +30,18 @@ inline const char* FindCommaLocale()
 {
     using comma_locale_detail::HasCommaDecimalPoint;
 #ifdef QUILL_COMMA_LOCALE_DIR
+    // The build's locale is found through LOCPATH. Without it, the locale path the
+    // developer set, if any, is put back for the machine's locales.
+    const char* developerPath = std::getenv("LOCPATH");
+    const std::optional<std::string> previous =
+        developerPath != nullptr ? std::optional<std::string>(developerPath) : std::nullopt;
     setenv("LOCPATH", QUILL_COMMA_LOCALE_DIR, 1);
     if (HasCommaDecimalPoint(QUILL_COMMA_LOCALE))
         return QUILL_COMMA_LOCALE;
-    unsetenv("LOCPATH");
+    if (previous)
+        setenv("LOCPATH", previous->c_str(), 1);
+    else
+        unsetenv("LOCPATH");
 #endif
     for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "de_DE", "fr_FR"})
         if (HasCommaDecimalPoint(name))

@@ -1,4 +1,5 @@
 #include "tests/support/installation.h"
+#include "tests/support/temporary_folder.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -23,18 +23,6 @@ namespace {
 
 constexpr char kRootVariable[] = "QUILL_TEST_ROOT";
 constexpr char kModuleFolderVariable[] = "QUILL_TEST_MODULE_FOLDER";
-
-// Temporary roots are named with digits only, so that no "XEQ" or "xeq" appears by chance.
-fs::path NewTemporaryRoot()
-{
-    static std::atomic<int> counter{0};
-    const fs::path base = fs::temp_directory_path();
-    for (;;) {
-        fs::path root = base / ("quill-test-" + std::to_string(getpid()) + "-" + std::to_string(counter++));
-        if (fs::create_directory(root))
-            return root;
-    }
-}
 
 void CopyInto(const fs::path& source, const fs::path& target)
 {
@@ -173,8 +161,10 @@ void RunInInstallation(const InstallationLayout& layout, const std::function<voi
         const Installation& installation = Installation::Current();
         // The child must run the module of its tree, not the build's.
         const std::string module = LoadedModulePath("QuillSTMech.dll");
-        if (!module.empty()) {
-            ASSERT_EQ(fs::path(module).parent_path(), installation.ModuleFolder()) << module;
+        if (layout.HostLinksModule) {
+            ASSERT_EQ(fs::path(module).parent_path(), installation.ModuleFolder()) << "loaded: '" << module << "'";
+        } else {
+            ASSERT_EQ(module, "") << "a host that does not link the module has loaded it before the body";
         }
         body(installation);
         // Tells the parent that the body ran (a filter that matched nothing would pass too).
@@ -182,7 +172,7 @@ void RunInInstallation(const InstallationLayout& layout, const std::function<voi
         return;
     }
 
-    const fs::path root = NewTemporaryRoot();
+    const fs::path root = NewTemporaryFolder("quill-test");
     const fs::path moduleFolder = root / layout.ModuleFolder;
     CopyInto(QUILL_MODULE_FILE, moduleFolder / fs::path(QUILL_MODULE_FILE).filename());
     CopyInto(QUILL_LINK_FILE, moduleFolder / fs::path(QUILL_LINK_FILE).filename());

@@ -23,6 +23,9 @@ struct InstallationLayout {
     // Where the host program lies, relative to the root; empty: the test program runs from
     // the build. Otherwise a copy of it runs from this folder of the tree.
     std::string HostProgramFolder;
+    // Whether the host program links the module, and so has loaded it before the body runs.
+    // A host that does not lets the body load it.
+    bool HostLinksModule = true;
 };
 
 // The usual layout: module and recording engines in <root>/XEQ.
@@ -52,9 +55,9 @@ private:
 };
 
 // In the parent: lays out the tree, runs the current test again in a child process that
-// loads the module from it, and expects the child to pass. In the child: runs the body. A
-// host program that links the module has loaded it before the body runs; one that does not
-// lets the body load it.
+// loads the module from it, and expects the child to pass. In the child: checks that a host
+// that links the module has loaded the tree's, and one that does not none yet; then runs
+// the body.
 void RunInInstallation(const InstallationLayout& layout, const std::function<void(const Installation&)>& body);
 
 // The path of the loaded module as the platform reports it (empty when not loaded).

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,11 @@ struct WalkArguments {
     TransferDirection Direction;
     ForceEngineSource Force;
 };
+
+inline void PrintTo(const WalkArguments& arguments, std::ostream* out)
+{
+    *out << "direction " << int{arguments.Direction} << ", flag " << int{arguments.Force};
+}
 
 // A test-name suffix such as "Direction1Flag0".
 inline std::string WalkArgumentsName(const testing::TestParamInfo<WalkArguments>& arguments)

@@ -18,6 +18,7 @@
 #include <cstring>
 #include <limits>
 #include <numeric>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -128,6 +129,8 @@ struct FailingRead {
     bool RaiseNonStandard;
 };
 
+void PrintTo(const FailingRead& c, std::ostream* out) { *out << c.Name; }
+
 class CommonBlockFailingRead : public CommonBlockExchange, public ::testing::WithParamInterface<FailingRead> {};
 
 TEST_P(CommonBlockFailingRead, ThrowsTheReadErrorAndKeepsFirstRunAndTheUnchangedFlag)
@@ -188,6 +191,8 @@ struct CompareCase {
     long ChangedByte;  // -1 for none
     LONG Expected;
 };
+
+void PrintTo(const CompareCase& c, std::ostream* out) { *out << c.Name; }
 
 class CommonBlockCompare : public CommonBlockExchange, public ::testing::WithParamInterface<CompareCase> {};
 

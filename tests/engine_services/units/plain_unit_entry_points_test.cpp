@@ -2,8 +2,6 @@
 // path chosen anew on every call.
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,6 +10,7 @@
 #include "engine_services/units/unit_entry_points.h"
 #include "tests/engine_services/units/storage_fixture.h"
 #include "tests/engine_services/units/unit_calls.h"
+#include "tests/support/temporary_folder.h"
 
 namespace {
 
@@ -19,9 +18,7 @@ class PlainUnits : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/quill-units-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        folder = pattern;
+        folder = NewTemporaryFolder("quill-units").string();
     }
     void TearDown() override { std::filesystem::remove_all(folder); }
 
@@ -99,9 +96,8 @@ class StreamUnits : public StorageFixture {};
 
 TEST_F(StreamUnits, ThePathIsChosenOnEveryCall)
 {
-    char pattern[] = "/tmp/quill-units-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    const std::string path = std::string(pattern) + "/plain.txt";
+    const std::filesystem::path folder = NewTemporaryFolder("quill-units");
+    const std::string path = (folder / "plain.txt").string();
     std::ofstream(path) << "PLAIN\n";
 
     Detach();
@@ -115,7 +111,7 @@ TEST_F(StreamUnits, ThePathIsChosenOnEveryCall)
     ASSERT_EQ(Read(unit, buffer), 5) << "the plain unit stayed open";
     EXPECT_EQ(buffer, "PLAIN");
     EXPECT_EQ(UnitClose(&unit), 0);
-    std::filesystem::remove_all(pattern);
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

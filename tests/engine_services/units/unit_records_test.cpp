@@ -7,7 +7,7 @@
 
 #include "engine_services/units/unit_records.h"
 #include "platform/oleauto/oleauto.h"
-#include "tests/engine_services/units/storage_fixture.h"
+#include "tests/engine_services/units/unit_record_fixture.h"
 
 namespace {
 
@@ -19,45 +19,11 @@ T At(const std::vector<BYTE>& bytes, std::size_t offset)
     return value;
 }
 
-std::vector<BYTE> Image(VARTYPE vt, const void* value = nullptr, std::size_t size = 0)
-{
-    std::vector<BYTE> image(24, 0);
-    std::memcpy(image.data(), &vt, sizeof vt);
-    if (value != nullptr)
-        std::memcpy(image.data() + 8, value, size);
-    return image;
-}
-
-std::vector<BYTE> StringRecord(std::uint32_t count, const std::u16string& text)
-{
-    std::vector<BYTE> record = Image(VT_BSTR);
-    record.resize(28);
-    std::memcpy(record.data() + 24, &count, 4);
-    const auto* units = reinterpret_cast<const BYTE*>(text.data());
-    record.insert(record.end(), units, units + text.size() * 2);
-    return record;
-}
-
 std::vector<BYTE> FirstBytes(std::vector<BYTE> bytes, std::size_t count)
 {
     bytes.resize(count);
     return bytes;
 }
-
-class UnitRecords : public StorageFixture {
-protected:
-    void SetUp() override
-    {
-        StorageFixture::SetUp();
-        Create(1);
-    }
-    std::string ReadText(std::uint32_t length, std::int32_t expected = 1)
-    {
-        std::string buffer(length, '#');
-        EXPECT_EQ(ReadUnitText(1, buffer.data(), length), expected);
-        return buffer;
-    }
-};
 
 TEST_F(UnitRecords, TextRecordHoldsImageCountAndUtf16)
 {

@@ -1,11 +1,11 @@
 // The module-loading stand-in: folders separated either way, references counted down to a
 // real unload, module handles and file names found as the platform finds them.
 #include "platform/loader/module_loading.h"
+#include "tests/support/temporary_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
-#include <stdlib.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -105,9 +105,7 @@ class ModuleTree : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/quill-loader-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root = fs::canonical(pattern);
+        root = NewTemporaryFolder("quill-loader");
         working = fs::current_path();
     }
     void TearDown() override
