@@ -70,6 +70,13 @@ HRESULT CheckStreamMode(DWORD mode)
     return S_OK;
 }
 
+// The checks that creating and opening a stream share: its name, then its mode.
+HRESULT CheckStreamNameAndMode(const OLECHAR* name, DWORD mode, std::u16string& out)
+{
+    const HRESULT hr = CheckName(name, out);
+    return FAILED(hr) ? hr : CheckStreamMode(mode);
+}
+
 template <typename Derived>
 class RefCounted {
 public:
@@ -250,11 +257,7 @@ public:
         if (reserved1 != 0 || reserved2 != 0)
             return STG_E_INVALIDPARAMETER;
         std::u16string name;
-        HRESULT hr = CheckName(pwcsName, name);
-        if (FAILED(hr))
-            return hr;
-        hr = CheckStreamMode(grfMode);
-        if (FAILED(hr))
+        if (const HRESULT hr = CheckStreamNameAndMode(pwcsName, grfMode, name); FAILED(hr))
             return hr;
         if ((grfMode & STGM_TRANSACTED) != 0)
             return STG_E_INVALIDFUNCTION;
@@ -283,11 +286,7 @@ public:
         if (reserved1 != nullptr || reserved2 != 0)
             return STG_E_INVALIDPARAMETER;
         std::u16string name;
-        HRESULT hr = CheckName(pwcsName, name);
-        if (FAILED(hr))
-            return hr;
-        hr = CheckStreamMode(grfMode);
-        if (FAILED(hr))
+        if (const HRESULT hr = CheckStreamNameAndMode(pwcsName, grfMode, name); FAILED(hr))
             return hr;
         if ((grfMode & (STGM_TRANSACTED | STGM_DELETEONRELEASE)) != 0)
             return STG_E_INVALIDFUNCTION;
