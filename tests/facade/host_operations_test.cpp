@@ -1,5 +1,6 @@
 // The host's other operations answer fixed values and leave the maps alone.
 #include "engine/COrvelEngine.h"
+#include "link/COrvelTLLink.h"
 #include "link/UnmanagedEngineWrapper.h"
 #include "tests/support/host_values.h"
 #include "tests/support/installation.h"
@@ -9,8 +10,38 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <new>
 
 namespace {
+
+bool g_RefuseNothrowAllocations = false;
+
+}  // namespace
+
+// Every nothrow allocation of the process, the module's included, comes through here, so
+// that a test can make the module's design-tree link unavailable.
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+{
+    if (g_RefuseNothrowAllocations)
+        return nullptr;
+    try {
+        return ::operator new(size);
+    } catch (const std::bad_alloc&) {
+        return nullptr;
+    }
+}
+
+namespace {
+
+// The engine keeps its design-tree link to itself. An explicit instantiation may name a
+// private member: this one hands the test the member's pointer.
+using DesignTreeLinkMember = COrvelTLLink* COrvelEngine::*;
+DesignTreeLinkMember DesignTreeLinkOfEngine();
+template <DesignTreeLinkMember Member>
+struct DesignTreeLinkAccess {
+    friend DesignTreeLinkMember DesignTreeLinkOfEngine() { return Member; }
+};
+template struct DesignTreeLinkAccess<&COrvelEngine::DesignTreeLink>;
 
 TEST(HostOperations, FixedAnswers)
 {
@@ -37,6 +68,11 @@ TEST(HostOperations, FixedAnswers)
         std::free(second);
 
         EXPECT_EQ(engine->get_TubeLayout(), nullptr) << "nothing fills the link's tube layout";
+        COrvelTLLink* link = engine.get()->*DesignTreeLinkOfEngine();
+        ASSERT_NE(link, nullptr);
+        int layout = 0;
+        link->TubeLayout = &layout;
+        EXPECT_EQ(engine->get_TubeLayout(), &layout) << "the pointer that the link holds, unchanged";
 
         // The argument arrives by value and is left as it came: its text is not released.
         char16_t text[] = u"kept";
@@ -46,6 +82,17 @@ TEST(HostOperations, FixedAnswers)
         EXPECT_EQ(engine->EngineFunction(7, argument), 0);
         EXPECT_EQ(argument.vt, VT_BSTR);
         EXPECT_EQ(text[0], u'k');
+    });
+}
+
+TEST(HostOperations, WithoutADesignTreeLinkThereIsNoTubeLayout)
+{
+    RunInInstallation(StandardLayout(), [](const Installation&) {
+        g_RefuseNothrowAllocations = true;
+        auto engine = std::make_unique<COrvelEngine>();
+        g_RefuseNothrowAllocations = false;
+        ASSERT_EQ(engine.get()->*DesignTreeLinkOfEngine(), nullptr) << "the link's storage was refused";
+        EXPECT_EQ(engine->get_TubeLayout(), nullptr);
     });
 }
 

@@ -75,6 +75,14 @@ TEST(CodePage, FailuresAnswerZeroWithThePlatformsLastError)
          ERROR_INVALID_PARAMETER},
         {"a size without a buffer", [&] { return MultiByteToWideChar(CP_ACP, 0, "a", 1, nullptr, 2); },
          ERROR_INVALID_PARAMETER},
+        {"a negative size", [&] { return MultiByteToWideChar(CP_ACP, 0, "a", 1, wide, -1); },
+         ERROR_INVALID_PARAMETER},
+        {"a size without a buffer, to narrow text",
+         [&] { return WideCharToMultiByte(CP_ACP, 0, u"a", 1, nullptr, 2, nullptr, nullptr); },
+         ERROR_INVALID_PARAMETER},
+        {"a negative size, to narrow text",
+         [&] { return WideCharToMultiByte(CP_ACP, 0, u"a", 1, narrow, -1, nullptr, nullptr); },
+         ERROR_INVALID_PARAMETER},
         {"a default character for UTF-8",
          [&] { return WideCharToMultiByte(CP_UTF8, 0, u"a", 1, narrow, 2, &defaultChar, nullptr); },
          ERROR_INVALID_PARAMETER},
@@ -110,6 +118,27 @@ TEST(CodePage, Utf8BothWays)
     EXPECT_STREQ(back, text);
     EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "\xFF", 1, wide, 16), 1);
     EXPECT_EQ(wide[0], 0xFFFD);
+}
+
+// Two-byte sequences have the lead bytes C2 to DF; C0 and C1 could only start overlong
+// forms, and each such byte, like a stray continuation byte, is one replacement unit.
+TEST(CodePage, Utf8TwoByteSequences)
+{
+    const struct {
+        const char* bytes;
+        std::u16string text;
+    } cases[] = {
+        {"\xC2\x80", u"\u0080"},
+        {"\xC2\xB0", u"\u00B0"},
+        {"\xDF\xBF", u"\u07FF"},
+        {"\xC1\xBF", u"\uFFFD\uFFFD"},
+        {"\xC0\x80", u"\uFFFD\uFFFD"},
+    };
+    for (const auto& c : cases) {
+        char16_t wide[4] = {};
+        const int units = MultiByteToWideChar(CP_UTF8, 0, c.bytes, 2, wide, 4);
+        EXPECT_EQ(std::u16string(wide, static_cast<std::size_t>(units > 0 ? units : 0)), c.text) << c.bytes;
+    }
 }
 
 }  // namespace

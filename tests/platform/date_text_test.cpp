@@ -67,7 +67,8 @@ TEST(DateText, TheTimeIsRoundedToTheNearestSecond)
 
 TEST(DateText, DatesOutsideTheYears100To9999AreInvalid)
 {
-    for (const double date : {-657435.0, 2958466.0, 1e300, -1e300, std::nan("")}) {
+    // 2958465.99999999 is a second short of 1/1/10000 by less than half a second.
+    for (const double date : {-657435.0, 2958466.0, 2958465.99999999, 1e300, -1e300, std::nan("")}) {
         const Converted converted(Date(date), VT_BSTR);
         EXPECT_EQ(converted.hr, E_INVALIDARG) << date;
         EXPECT_EQ(converted.value.vt, VT_EMPTY) << date;

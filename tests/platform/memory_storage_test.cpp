@@ -249,6 +249,29 @@ TEST_F(MemoryStorageTest, SeekChecksItsOriginAndTheStart)
     stream->Release();
 }
 
+TEST_F(MemoryStorageTest, SeekMovesForwardFromTheOriginItIsGiven)
+{
+    IStream* stream = Create(u"INP");
+    ASSERT_EQ(stream->Write("abcd", 4, nullptr), S_OK);
+    ULARGE_INTEGER position{};
+    ASSERT_EQ(stream->Seek(LARGE_INTEGER{1}, STREAM_SEEK_SET, &position), S_OK);
+    EXPECT_EQ(stream->Seek(LARGE_INTEGER{2}, STREAM_SEEK_CUR, &position), S_OK);
+    EXPECT_EQ(position.QuadPart, 3u);
+    EXPECT_EQ(stream->Seek(LARGE_INTEGER{2}, STREAM_SEEK_END, &position), S_OK);
+    EXPECT_EQ(position.QuadPart, 6u) << "past the end is a position too";
+    EXPECT_EQ(stream->Seek(LARGE_INTEGER{1}, STREAM_SEEK_CUR, &position), S_OK);
+    EXPECT_EQ(position.QuadPart, 7u);
+    stream->Release();
+}
+
+TEST_F(MemoryStorageTest, CreateStreamWithoutAPlaceForTheStreamIsRefused)
+{
+    EXPECT_EQ(storage->CreateStream(u"INP", ReadWrite, 0, 0, nullptr), STG_E_INVALIDPOINTER);
+    IStream* stream = nullptr;
+    EXPECT_EQ(storage->OpenStream(u"INP", nullptr, ReadWrite, 0, &stream), STG_E_FILENOTFOUND)
+        << "no stream was made";
+}
+
 TEST_F(MemoryStorageTest, InterfacesAreOfferedByIdentifier)
 {
     void* found = nullptr;
@@ -263,6 +286,23 @@ TEST_F(MemoryStorageTest, InterfacesAreOfferedByIdentifier)
     EXPECT_EQ(found, nullptr);
     EXPECT_EQ(plain->QueryInterface(IID_IUnknown, &found), S_OK);
     EXPECT_EQ(plain->Release(), 1u);
+    EXPECT_EQ(plain->Release(), 0u);
+}
+
+// Every byte of an identifier counts: one that differs from a known one in any byte of its
+// last eight names another interface.
+TEST_F(MemoryStorageTest, IdentifiersDifferingInOneOfTheirLastBytesAreNotOffered)
+{
+    IUnknown* plain = CreateObjectWithoutStorage();
+    for (int i = 0; i < 8; ++i) {
+        for (IID known : {IID_IStorage, IID_IUnknown}) {
+            known.Data4[i] ^= 0x01;
+            void* found = nullptr;
+            EXPECT_EQ(storage->QueryInterface(known, &found), E_NOINTERFACE) << "byte " << i;
+            EXPECT_EQ(found, nullptr);
+            EXPECT_EQ(plain->QueryInterface(known, &found), E_NOINTERFACE) << "byte " << i;
+        }
+    }
     EXPECT_EQ(plain->Release(), 0u);
 }
 

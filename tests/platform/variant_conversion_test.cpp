@@ -143,6 +143,34 @@ TEST(VariantConversion, TextToNumbers)
     EXPECT_EQ(VariantChangeType(&out, &nullText, 0, VT_R8), DISP_E_TYPEMISMATCH);
 }
 
+// The platform reads a text up to its first zero unit, whatever its stored length says.
+TEST(VariantConversion, TextEndsAtItsFirstZeroUnit)
+{
+    OwnedText source(std::u16string(u"12\0x", 4));
+    const Converted real(source.v, VT_R8);
+    ASSERT_EQ(real.hr, S_OK);
+    EXPECT_EQ(real.value.dblVal, 12.0);
+    const Converted whole(source.v, VT_I4);
+    ASSERT_EQ(whole.hr, S_OK);
+    EXPECT_EQ(whole.value.lVal, 12);
+}
+
+TEST(VariantConversion, RealToCurrencyRoundsToTheNearestTenThousandthHalfToEven)
+{
+    const struct {
+        double value;
+        LONGLONG scaled;
+    } cases[] = {
+        {0.00006, 1}, {0.00004, 0}, {0.00005, 0},  {0.00025, 2},     {0.00035, 4},
+        {-0.00005, 0}, {-0.00009, -1}, {1.23455, 12346}, {-2.5, -25000},
+    };
+    for (const auto& c : cases) {
+        const Converted converted(Real(c.value), VT_CY);
+        ASSERT_EQ(converted.hr, S_OK) << c.value;
+        EXPECT_EQ(converted.value.cyVal.int64, c.scaled) << c.value;
+    }
+}
+
 TEST(VariantConversion, TextWithManyDigitsKeepsItsValueWhateverItsExponent)
 {
     const std::u16string zeros(150000, u'0');

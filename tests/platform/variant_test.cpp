@@ -2,6 +2,7 @@
 // held by reference copied as the values they refer to.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "tests/platform/variant_values.h"
@@ -134,6 +135,54 @@ TEST(Variant, CopyOfANullTextIsAnEmptyText)
     EXPECT_EQ(SysStringLen(copy.bstrVal), 0u);
     EXPECT_EQ(copy.bstrVal[0], u'\0');
     VariantClear(&copy);
+}
+
+// Arrays and records that hold something cannot be freed here: the value is left as it was.
+TEST(Variant, ClearingAnArrayOrARecordThatHoldsSomethingIsNotImplemented)
+{
+    int somewhere = 0;
+    VARIANT array = Typed(VT_ARRAY | VT_I4);
+    array.parray = reinterpret_cast<SAFEARRAY*>(&somewhere);
+    VARIANT record = Typed(VT_RECORD);
+    record.brecVal.pvRecord = &somewhere;
+    VARIANT recordInfoOnly = Typed(VT_RECORD);
+    recordInfoOnly.brecVal.pRecInfo = reinterpret_cast<IRecordInfo*>(&somewhere);
+    for (VARIANT* held : {&array, &record, &recordInfoOnly}) {
+        const VARTYPE type = held->vt;
+        VARIANT before;
+        std::memcpy(&before, held, sizeof before);
+        EXPECT_EQ(VariantClear(held), E_NOTIMPL) << type;
+        EXPECT_EQ(std::memcmp(held, &before, sizeof before), 0) << type;
+    }
+
+    VARIANT emptyArray = Typed(VT_ARRAY | VT_I4);
+    EXPECT_EQ(VariantClear(&emptyArray), S_OK);
+    EXPECT_EQ(emptyArray.vt, VT_EMPTY);
+}
+
+// VT_ARRAY and VT_BYREF combine with a base type; VT_VECTOR and VT_RESERVED have no place
+// in a VARIANT.
+TEST(Variant, TypeFlagsThatAVariantMayCarry)
+{
+    const struct {
+        VARTYPE vt;
+        HRESULT cleared;
+    } cases[] = {
+        {VT_ARRAY | VT_I4, S_OK},
+        {VT_ARRAY | VT_BSTR, S_OK},
+        {VT_ARRAY | VT_VARIANT, S_OK},
+        {VT_ARRAY | VT_BYREF | VT_R8, S_OK},
+        {VT_BYREF | VT_UI1, S_OK},
+        {VT_ARRAY | VT_EMPTY, DISP_E_BADVARTYPE},
+        {VT_ARRAY | VT_NULL, DISP_E_BADVARTYPE},
+        {VT_VECTOR | VT_I4, DISP_E_BADVARTYPE},
+        {VT_VECTOR | VT_ARRAY | VT_I4, DISP_E_BADVARTYPE},
+        {VT_RESERVED | VT_I4, DISP_E_BADVARTYPE},
+    };
+    for (const auto& c : cases) {
+        VARIANT v = Typed(c.vt);
+        EXPECT_EQ(VariantClear(&v), c.cleared) << c.vt;
+    }
 }
 
 TEST(Variant, InvalidTypesAreRefused)

@@ -73,10 +73,12 @@ TEST(TransferDirection, EveryNonZeroValueIsHostToEngine)
 TEST(TransferScalarFloat, NameNotHeldFetchesNoFurtherMember)
 {
     ScalarMap map;
+    LinkJournal::Clear();
     LinkJournal::Enable();
     float slot = 1.0f;
     TransferScalarFloat(&map, "DesTempSS", &slot, EngineToHost, 1);
     TransferScalarStatus(&map, "DesTempSS", nullptr, EngineToHost);
+    LinkJournal::Disable();
     ASSERT_EQ(LinkJournal::Calls().size(), 2u);
     EXPECT_EQ(LinkJournal::Count("ScalarMap::operator[]"), 2u);
 }

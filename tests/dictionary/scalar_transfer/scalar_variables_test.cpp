@@ -22,7 +22,9 @@ protected:
         for (float& value : values)
             value = NoValue;
         BlockPointerCallback(values, statuses, nullptr);
+        LinkJournal::Clear();
     }
+    void TearDown() override { LinkJournal::Disable(); }
 
     std::vector<std::pair<std::string, std::string>> JournalOf(const std::string& first, const std::string& second)
     {

@@ -297,7 +297,11 @@ TEST(CommonBlockSnapshotAllocation, AnswersAWritableBlockOfTheSizeAsked)
 // Handles that reach no link: a null second field of the handle, or of the middle record.
 class CommonBlockUnreachableLink : public ::testing::TestWithParam<bool> {
 protected:
-    void SetUp() override { LinkJournal::Enable(); }
+    void SetUp() override
+    {
+        LinkJournal::Clear();
+        LinkJournal::Enable();
+    }
     void TearDown() override { LinkJournal::Disable(); }
 
     TLLinkHandle* Handle()

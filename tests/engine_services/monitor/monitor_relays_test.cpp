@@ -130,6 +130,7 @@ INSTANTIATE_TEST_SUITE_P(Lengths, MonitorRelaysHiddenLength, ::testing::Values(0
 
 TEST_F(MonitorRelays, WinMonBlankHasTheEffectOfWinMonWithAOneBlankCode)
 {
+    LinkJournal::Clear();
     LinkJournal::Enable();
     char blank[1] = {' '};
     WinMonRelay(blank, 1, message, 7);

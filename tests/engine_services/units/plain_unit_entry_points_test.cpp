@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "engine_services/units/unit_entry_points.h"
 #include "tests/engine_services/units/storage_fixture.h"
@@ -55,6 +56,22 @@ TEST_F(PlainUnits, OpenReadRewindBackspaceClose)
     EXPECT_EQ(UnitClose(&unit), 0);
 }
 
+TEST_F(PlainUnits, CloseDisconnectsTheUnit)
+{
+    const std::string first = File("first.txt", "FIRST FILE\n");
+    const std::string second = File("second.txt", "SECOND FILE\n");
+    std::int32_t unit = 47;
+    ASSERT_EQ(OpenUnit(unit, first), -1);
+    std::string buffer(11, '#');
+    ASSERT_EQ(Read(unit, buffer), 11);
+    ASSERT_EQ(UnitClose(&unit), 0);
+    EXPECT_GT(UnitBackspace(&unit), 0) << "the unit is no longer connected";
+    ASSERT_EQ(OpenUnit(unit, second), -1);
+    ASSERT_EQ(Read(unit, buffer), 11);
+    EXPECT_EQ(buffer, "SECOND FILE") << "the unit reads the file opened after the close";
+    EXPECT_EQ(UnitClose(&unit), 0);
+}
+
 TEST_F(PlainUnits, OpeningCreatesAMissingFile)
 {
     const std::string path = folder + "/new.txt";
@@ -78,7 +95,7 @@ TEST_F(PlainUnits, CreateWriteAndCommitDoNothingWithoutStorage)
 TEST_F(PlainUnits, ErrorsAreAnsweredWithoutEndingTheProcess)
 {
     std::int32_t never = 97;
-    EXPECT_GT(UnitBackspace(&never), 0) << "unattached unit";
+    EXPECT_EQ(UnitBackspace(&never), 5005) << "the run-time's status for an unattached unit";
     EXPECT_EQ(UnitRewind(&never), 0);
     EXPECT_EQ(UnitClose(&never), 0);
     EXPECT_EQ(OpenUnit(44, folder), 0) << "a folder cannot be opened as a unit file";
@@ -90,6 +107,20 @@ TEST_F(PlainUnits, ErrorsAreAnsweredWithoutEndingTheProcess)
     EXPECT_EQ(UnitClose(&negative), 0);
     std::string buffer(8, '#');
     EXPECT_EQ(Read(-7, buffer), 0) << "a read error answers 0";
+}
+
+// The run-time refuses a read past the end-of-file record that was already met: an error,
+// not the end of the file again.
+TEST_F(PlainUnits, AReadErrorOtherThanTheEndOfTheFileAnswersZero)
+{
+    std::int32_t unit = 48;
+    ASSERT_EQ(OpenUnit(unit, File("one.txt", "ONE\n")), -1);
+    std::string buffer(8, '#');
+    ASSERT_EQ(Read(unit, buffer), 8);
+    ASSERT_EQ(Read(unit, buffer), 0) << "end of file";
+    buffer.assign(8, '#');
+    EXPECT_EQ(Read(unit, buffer), 0);
+    EXPECT_EQ(UnitClose(&unit), 0);
 }
 
 class StreamUnits : public StorageFixture {};
@@ -112,6 +143,23 @@ TEST_F(StreamUnits, ThePathIsChosenOnEveryCall)
     EXPECT_EQ(buffer, "PLAIN");
     EXPECT_EQ(UnitClose(&unit), 0);
     std::filesystem::remove_all(folder);
+}
+
+TEST_F(StreamUnits, OnceTheStorageIsDetachedABoundUnitIsReachedAsAPlainUnit)
+{
+    std::int32_t unit = 46;
+    ASSERT_EQ(CreateUnit(unit, "RUN.OUT"), 1);
+    ASSERT_EQ(Write(unit, "KEPT"), 1);
+    const std::vector<BYTE> written = Bytes(unit);
+
+    Detach();
+    EXPECT_EQ(Write(unit, "LOST"), 0) << "without a storage nothing is written anywhere";
+    EXPECT_EQ(UnitCommit(&unit), 0);
+    EXPECT_EQ(UnitRewind(&unit), 0) << "the plain REWIND of a unit never opened";
+    EXPECT_GT(UnitBackspace(&unit), 0) << "the plain BACKSPACE of a unit never opened";
+    EXPECT_EQ(UnitClose(&unit), 0) << "the plain CLOSE of a unit never opened";
+    ASSERT_NE(FindUnitStream(unit), nullptr) << "the plain CLOSE left the stream bound";
+    EXPECT_EQ(Bytes(unit), written) << "and unchanged";
 }
 
 }  // namespace

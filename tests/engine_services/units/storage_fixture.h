@@ -1,5 +1,6 @@
 #pragma once
-// A fresh in-memory storage attached for the whole module, with a look at a unit's bytes.
+// A fresh in-memory storage attached for the whole module, no unit bound, with a look at a
+// unit's bytes.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -15,6 +16,8 @@ class StorageFixture : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // Units that an earlier test of the same process left bound.
+        UnitTable.clear();
         ASSERT_EQ(CreateMemoryStorage(ReadWriteExclusive, &storage), S_OK);
         Attach(1);
     }

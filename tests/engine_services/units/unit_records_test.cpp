@@ -87,10 +87,12 @@ TEST_F(UnitRecords, TextReadsBackBlankFilledAndCutToTheBuffer)
     ASSERT_EQ(WriteUnitText(1, "ABC  ", 5), 1);
     ASSERT_EQ(WriteUnitText(1, "LONGER TEXT", 11), 1);
     ASSERT_EQ(WriteUnitText(1, "", 0), 1);
+    ASSERT_EQ(WriteUnitText(1, "Z", 1), 1);
     ASSERT_EQ(RewindUnit(1), 1);
     EXPECT_EQ(ReadText(8), "ABC     ") << "trailing blanks kept, then blanks";
     EXPECT_EQ(ReadText(6), "LONGER");
     EXPECT_EQ(ReadText(4), "    ");
+    EXPECT_EQ(ReadText(3), "Z  ") << "a text of one character";
     EXPECT_EQ(ReadText(4, 0), "    ") << "past the last record";
     EXPECT_EQ(AtUnitEnd(1), 1);
 }

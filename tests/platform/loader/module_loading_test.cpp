@@ -6,12 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -246,6 +248,49 @@ TEST_F(ModuleTree, BareNamesAreFoundAmongTheLoadedModulesThenInTheWorkingFolder)
     EXPECT_EQ(FileNameOf(here), (root / "work/only_here.dll").string());
     FreeLibrary(here);
     EXPECT_EQ(LoadLibraryA("nowhere.dll"), nullptr);
+}
+
+// A name that ends at the last byte before a page that cannot be read: a look past its
+// terminator ends the process.
+class NameBeforeAnUnreadablePage {
+public:
+    explicit NameBeforeAnUnreadablePage(const std::string& name)
+    {
+        m_PageSize = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
+        void* pages = mmap(nullptr, 2 * m_PageSize, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+        if (pages == MAP_FAILED)
+            throw std::runtime_error("cannot map two pages");
+        m_Pages = static_cast<char*>(pages);
+        if (mprotect(m_Pages + m_PageSize, m_PageSize, PROT_NONE) != 0) {
+            munmap(m_Pages, 2 * m_PageSize);
+            throw std::runtime_error("cannot protect a page");
+        }
+        m_Name = m_Pages + m_PageSize - (name.size() + 1);
+        std::memcpy(m_Name, name.c_str(), name.size() + 1);
+    }
+    NameBeforeAnUnreadablePage(const NameBeforeAnUnreadablePage&) = delete;
+    NameBeforeAnUnreadablePage& operator=(const NameBeforeAnUnreadablePage&) = delete;
+    ~NameBeforeAnUnreadablePage() { munmap(m_Pages, 2 * m_PageSize); }
+    const char* Name() const { return m_Name; }
+
+private:
+    std::size_t m_PageSize = 0;
+    char* m_Pages = nullptr;
+    char* m_Name = nullptr;
+};
+
+TEST_F(ModuleTree, NamesOfOneCharacterLoadAndTheEmptyNameIsRefused)
+{
+    Place("A");
+    fs::current_path(root);
+    const NameBeforeAnUnreadablePage one("A");
+    HMODULE module = LoadLibraryA(one.Name());
+    ASSERT_NE(module, nullptr);
+    EXPECT_EQ(FileNameOf(module), (root / "A").string());
+    FreeLibrary(module);
+
+    const NameBeforeAnUnreadablePage empty("");
+    EXPECT_EQ(LoadLibraryA(empty.Name()), nullptr);
 }
 
 TEST(ModuleLoading, BareNamesOfSystemLibrariesAreFoundByTheSystemSearch)
