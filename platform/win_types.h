@@ -24,6 +24,8 @@ using CHAR = char;
 using LPSTR = char*;
 using LPCSTR = const char*;
 using OLECHAR = char16_t;
+// A text or character literal of OLECHAR units.
+#define OLESTR(str) u##str
 using WCHAR = char16_t;
 using LPOLESTR = OLECHAR*;
 using LPCOLESTR = const OLECHAR*;

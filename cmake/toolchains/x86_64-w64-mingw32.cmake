@@ -9,6 +9,12 @@ set(CMAKE_CXX_COMPILER ${QUILL_MINGW_TRIPLE}-g++-posix)
 set(CMAKE_Fortran_COMPILER ${QUILL_MINGW_TRIPLE}-gfortran-posix)
 set(CMAKE_RC_COMPILER ${QUILL_MINGW_TRIPLE}-windres)
 
+# The compilers' run-times (C++, Fortran, GCC's own, threads) are linked statically into
+# each program and DLL, which so need no DLL beyond the platform's and the project's.
+set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+set(CMAKE_SHARED_LINKER_FLAGS_INIT -static)
+set(CMAKE_MODULE_LINKER_FLAGS_INIT -static)
+
 # Headers, libraries and packages come from the cross environment only; programs from the
 # build machine. A consumer's own prefixes stay searchable: CMAKE_FIND_ROOT_PATH takes
 # CMAKE_PREFIX_PATH, so ONLY does not hide them.

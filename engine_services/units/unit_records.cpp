@@ -11,6 +11,16 @@
 
 namespace {
 
+// Records travel between machines, and the engine's code reads numbers with a point: every
+// conversion of a record takes the en-US forms without user overrides, whatever the user's
+// locale.
+constexpr LCID RecordLocale = 0x0409;
+
+HRESULT ChangeRecordType(VARIANT& value, VARTYPE vt)
+{
+    return VariantChangeTypeEx(&value, &value, RecordLocale, VARIANT_NOUSEROVERRIDE, vt);
+}
+
 bool IsByValueRecordType(VARTYPE vt)
 {
     return vt <= VT_DATE || vt == VT_ERROR || vt == VT_BOOL || (vt >= VT_I1 && vt <= VT_UINT);
@@ -117,7 +127,7 @@ std::int32_t ReadConvertedInto(std::int32_t unit, VARTYPE vt, Deliver deliver)
     VariantInit(&value);
     std::int32_t result = 0;
     try {
-        if (ReadUnitVariant(unit, value) != 0 && SUCCEEDED(VariantChangeType(&value, &value, 0, vt))) {
+        if (ReadUnitVariant(unit, value) != 0 && SUCCEEDED(ChangeRecordType(value, vt))) {
             deliver(value);
             result = 1;
         }
@@ -132,7 +142,7 @@ std::int32_t ReadConvertedInto(std::int32_t unit, VARTYPE vt, Deliver deliver)
 // buffer; where the narrow text is shorter, zero bytes fill up to that count.
 bool DeliverText(VARIANT& value, char* buffer, std::uint32_t length)
 {
-    if (FAILED(VariantChangeType(&value, &value, 0, VT_BSTR)))
+    if (FAILED(ChangeRecordType(value, VT_BSTR)))
         return false;
     const UINT stored = SysStringLen(value.bstrVal);
     UINT units = 0;
@@ -172,7 +182,7 @@ std::int32_t WriteUnitVariant(std::int32_t unit, const VARIANT& value)
     if (IsByValueRecordType(work.vt)) {
         written = SUCCEEDED(WriteImage(stream, work));
     } else {
-        if (FAILED(VariantChangeType(&work, &work, 0, VT_BSTR))) {
+        if (FAILED(ChangeRecordType(work, VT_BSTR))) {
             VariantClear(&work);
             return 0;
         }
