@@ -8,9 +8,13 @@ include(CMakePackageConfigHelpers)
 set(QUILL_INCLUDE_DESTINATION include/QuillSTMech)
 set(QUILL_PACKAGE_DESTINATION lib/cmake/QuillSTMech)
 
+# On Windows the DLLs are RUNTIME artifacts, laid down in XEQ/, and their import libraries
+# ARCHIVE artifacts, in lib/.
 install(TARGETS QuillSTMech UnmanagedEngineWrapper_lib
   EXPORT QuillSTMechTargets
   LIBRARY DESTINATION XEQ
+  RUNTIME DESTINATION XEQ
+  ARCHIVE DESTINATION lib
   FILE_SET HEADERS DESTINATION "${QUILL_INCLUDE_DESTINATION}")
 install(EXPORT QuillSTMechTargets
   NAMESPACE QuillSTMech::

@@ -7,20 +7,19 @@
 #include <stdlib.h>
 
 namespace {
-// The "C" locale, made once, so that text reads with the point as its decimal separator
-// whatever locale the host's process has set. For "C", newlocale hands back the C library's
-// own locale object, which needs no freeing.
-locale_t CLocale()
-{
-    static const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
-    return c;
-}
-
 // The number that the text begins with, read as the C library's strtod reads it in the "C"
-// locale; 0 when it begins with none.
+// locale, so that text reads with the point as its decimal separator whatever locale the
+// host's process has set; 0 when it begins with none. The "C" locale is made once (for "C",
+// newlocale hands back the C library's own locale object, which needs no freeing).
 double LeadingNumber(const std::string& text)
 {
-    return strtod_l(text.c_str(), nullptr, CLocale());
+#if defined(_WIN32)
+    static const _locale_t c = _create_locale(LC_ALL, "C");
+    return _strtod_l(text.c_str(), nullptr, c);
+#else
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
+    return strtod_l(text.c_str(), nullptr, c);
+#endif
 }
 }  // namespace
 

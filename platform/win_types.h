@@ -1,6 +1,9 @@
 #pragma once
 // The platform's basic types, with the platform's sizes: LONG is 32-bit there, and
 // OLECHAR is one UTF-16 unit.
+#if defined(_WIN32)  // the platform's own declarations
+#include <windows.h>
+#else
 #include <cstdint>
 
 using BYTE = std::uint8_t;
@@ -21,6 +24,8 @@ using CHAR = char;
 using LPSTR = char*;
 using LPCSTR = const char*;
 using OLECHAR = char16_t;
+// A text or character literal of OLECHAR units.
+#define OLESTR(str) u##str
 using WCHAR = char16_t;
 using LPOLESTR = OLECHAR*;
 using LPCOLESTR = const OLECHAR*;
@@ -30,3 +35,4 @@ using HRESULT = std::int32_t;
 
 constexpr BOOL TRUE = 1;
 constexpr BOOL FALSE = 0;
+#endif

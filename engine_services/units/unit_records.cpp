@@ -11,6 +11,16 @@
 
 namespace {
 
+// Records travel between machines, and the engine's code reads numbers with a point: every
+// conversion of a record takes the en-US forms without user overrides, whatever the user's
+// locale.
+constexpr LCID RecordLocale = 0x0409;
+
+HRESULT ChangeRecordType(VARIANT& value, VARTYPE vt)
+{
+    return VariantChangeTypeEx(&value, &value, RecordLocale, VARIANT_NOUSEROVERRIDE, vt);
+}
+
 bool IsByValueRecordType(VARTYPE vt)
 {
     return vt <= VT_DATE || vt == VT_ERROR || vt == VT_BOOL || (vt >= VT_I1 && vt <= VT_UINT);
@@ -31,9 +41,9 @@ bool ReadExactly(IStream* stream, void* into, ULONG bytes)
 // Whether the stream still holds `bytes` after its current position.
 bool StreamHolds(IStream* stream, std::uint64_t bytes)
 {
-    ULARGE_INTEGER position{0};
+    ULARGE_INTEGER position{};
     STATSTG status{};
-    if (FAILED(stream->Seek(LARGE_INTEGER{0}, STREAM_SEEK_CUR, &position)) ||
+    if (FAILED(stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_CUR, &position)) ||
         FAILED(stream->Stat(&status, STATFLAG_NONAME)))
         return false;
     return position.QuadPart <= status.cbSize.QuadPart && status.cbSize.QuadPart - position.QuadPart >= bytes;
@@ -99,7 +109,7 @@ std::int32_t ReadText(IStream* stream, VARIANT& out)
     // in the stream. Otherwise the read fails as a short read would, consuming the rest.
     const std::uint64_t bytes = std::uint64_t{count} * sizeof(OLECHAR);
     if (bytes > UINT32_MAX || !StreamHolds(stream, bytes)) {
-        stream->Seek(LARGE_INTEGER{0}, STREAM_SEEK_END, nullptr);
+        stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_END, nullptr);
         return 0;
     }
     out.bstrVal = SysAllocStringLen(nullptr, count);
@@ -117,7 +127,7 @@ std::int32_t ReadConvertedInto(std::int32_t unit, VARTYPE vt, Deliver deliver)
     VariantInit(&value);
     std::int32_t result = 0;
     try {
-        if (ReadUnitVariant(unit, value) != 0 && SUCCEEDED(VariantChangeType(&value, &value, 0, vt))) {
+        if (ReadUnitVariant(unit, value) != 0 && SUCCEEDED(ChangeRecordType(value, vt))) {
             deliver(value);
             result = 1;
         }
@@ -132,7 +142,7 @@ std::int32_t ReadConvertedInto(std::int32_t unit, VARTYPE vt, Deliver deliver)
 // buffer; where the narrow text is shorter, zero bytes fill up to that count.
 bool DeliverText(VARIANT& value, char* buffer, std::uint32_t length)
 {
-    if (FAILED(VariantChangeType(&value, &value, 0, VT_BSTR)))
+    if (FAILED(ChangeRecordType(value, VT_BSTR)))
         return false;
     const UINT stored = SysStringLen(value.bstrVal);
     UINT units = 0;
@@ -164,13 +174,15 @@ std::int32_t WriteUnitVariant(std::int32_t unit, const VARIANT& value)
         return 0;
     VARIANT work{};
     VariantInit(&work);
-    if (CopyFlag != 0 && FAILED(VariantCopyInd(&work, &value)))
+    // The platform's VariantCopyInd takes its source as changeable, though it only reads it.
+    VARIANT source = value;
+    if (CopyFlag != 0 && FAILED(VariantCopyInd(&work, &source)))
         return 0;
     bool written = false;
     if (IsByValueRecordType(work.vt)) {
         written = SUCCEEDED(WriteImage(stream, work));
     } else {
-        if (FAILED(VariantChangeType(&work, &work, 0, VT_BSTR))) {
+        if (FAILED(ChangeRecordType(work, VT_BSTR))) {
             VariantClear(&work);
             return 0;
         }
@@ -205,7 +217,7 @@ std::int32_t WriteUnitText(std::int32_t unit, const char* text, std::int32_t len
         return 0;
     std::string narrow(text, static_cast<std::size_t>(length));
     narrow.resize(std::strlen(narrow.c_str()));
-    std::u16string wide(narrow.size() + 1, u'\0');
+    std::basic_string<WCHAR> wide(narrow.size() + 1, WCHAR{});
     // The count includes the terminator: 0 means the code page could not convert the text,
     // which is then not written.
     const int units = MultiByteToWideChar(CP_THREAD_ACP, 0, narrow.c_str(), -1, wide.data(),

@@ -118,7 +118,7 @@ std::int32_t CommitUnit(std::int32_t unit)
 std::int32_t RewindUnit(std::int32_t unit)
 {
     IStream* stream = FindUnitStream(unit);
-    return stream != nullptr && SUCCEEDED(stream->Seek(LARGE_INTEGER{0}, STREAM_SEEK_SET, nullptr)) ? 1 : 0;
+    return stream != nullptr && SUCCEEDED(stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr)) ? 1 : 0;
 }
 
 // A stream has no records to step back over: backspacing never moves it.
@@ -132,8 +132,8 @@ std::int32_t AtUnitEnd(std::int32_t unit)
     IStream* stream = FindUnitStream(unit);
     if (stream == nullptr)
         return 1;
-    ULARGE_INTEGER position{0};
-    if (FAILED(stream->Seek(LARGE_INTEGER{0}, STREAM_SEEK_CUR, &position)))
+    ULARGE_INTEGER position{};
+    if (FAILED(stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_CUR, &position)))
         return 1;
     STATSTG status{};
     if (FAILED(stream->Stat(&status, STATFLAG_NONAME)))

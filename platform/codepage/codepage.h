@@ -5,6 +5,9 @@
 // needed, and a destination that is too small answers 0. Every failure answers 0 and sets
 // the thread's last error: ERROR_INSUFFICIENT_BUFFER for a destination too small,
 // ERROR_INVALID_PARAMETER otherwise, a code page that is not available included.
+#if defined(_WIN32)  // the platform's own declarations
+#include <windows.h>
+#else
 #include "platform/win_types.h"
 
 constexpr UINT CP_ACP = 0;
@@ -17,3 +20,4 @@ int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int
 
 int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int cchWideChar,
                         LPSTR lpMultiByteStr, int cbMultiByte, LPCSTR lpDefaultChar, BOOL* lpUsedDefaultChar);
+#endif

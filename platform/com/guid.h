@@ -1,5 +1,8 @@
 #pragma once
 // GUIDs and the interface identifiers the system asks for, with the platform's values.
+#if defined(_WIN32)  // the platform's own declarations
+#include <windows.h>
+#else
 #include "platform/win_types.h"
 
 struct GUID {
@@ -37,3 +40,4 @@ inline constexpr IID IID_IStream = {0x0000000C, 0x0000, 0x0000, {0xC0, 0, 0, 0, 
 // {0C733A30-2A1C-11CE-ADE5-00AA0044773D}
 inline constexpr IID IID_ISequentialStream = {0x0C733A30, 0x2A1C, 0x11CE,
                                               {0xAD, 0xE5, 0x00, 0xAA, 0x00, 0x44, 0x77, 0x3D}};
+#endif

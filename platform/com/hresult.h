@@ -1,5 +1,8 @@
 #pragma once
 // HRESULT codes of the platform, with its numeric values, and the sign tests on them.
+#if defined(_WIN32)  // the platform's own declarations
+#include <windows.h>
+#else
 #include "platform/win_types.h"
 
 constexpr HRESULT MakeHResult(std::uint32_t code)
@@ -39,3 +42,4 @@ constexpr bool FAILED(HRESULT hr)
 {
     return hr < 0;
 }
+#endif

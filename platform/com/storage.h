@@ -1,6 +1,9 @@
 #pragma once
 // Structured storage: the stream and storage interfaces with the parts the system uses,
 // their flags and the STATSTG record, with the platform's values.
+#if defined(_WIN32)  // the platform's own declarations
+#include <windows.h>
+#else
 #include "platform/com/unknown.h"
 
 struct LARGE_INTEGER {
@@ -74,3 +77,4 @@ struct IStorage : public IUnknown {
 protected:
     ~IStorage() = default;
 };
+#endif

@@ -1,5 +1,8 @@
 #pragma once
 // IUnknown: reference counting and interface queries, as every COM object offers them.
+#if defined(_WIN32)  // the platform's own declarations
+#include <windows.h>
+#else
 #include "platform/com/guid.h"
 #include "platform/com/hresult.h"
 
@@ -15,3 +18,4 @@ protected:
 
 // An object that offers IUnknown and no other interface: attaching it gives no storage.
 IUnknown* CreateObjectWithoutStorage();
+#endif

@@ -4,6 +4,9 @@
 // is the exact name where that exists, else a name that differs from it only in the case of
 // the letters A to Z (the first in byte order where there are several). A module freed to
 // no reference is unloaded, and a later load loads it afresh.
+#if defined(_WIN32)  // the platform's own declarations
+#include <windows.h>
+#else
 #include "platform/win_types.h"
 
 struct ModuleHandleTag;
@@ -45,10 +48,12 @@ DWORD GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size);
 // the path's length when it fits the buffer (copied, terminated), else the size needed
 // with the terminator; 0 when the path is missing.
 DWORD GetShortPathNameA(LPCSTR longPath, LPSTR shortPath, DWORD size);
+#endif
 
-// Casts a looked-up entry point to its real type.
+// Casts a looked-up entry point to its real type (through an untyped pointer, as the
+// platform's FARPROC has a return type of its own).
 template <typename Function>
 Function EntryPointAs(FARPROC address)
 {
-    return reinterpret_cast<Function>(address);
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(address));
 }

@@ -2,6 +2,9 @@
 // The platform's VARIANT: a 16-bit type code, three reserved words and a 16-byte value
 // field at offset 8, 24 bytes in all, laid out as on 64-bit Windows. A DECIMAL fills the
 // first 16 bytes instead, its reserved word in the place of the type code.
+#if defined(_WIN32)  // the platform's own declarations
+#include <windows.h>
+#else
 #include <cstddef>
 
 #include "platform/win_types.h"
@@ -171,3 +174,4 @@ static_assert(offsetof(VARIANT, bstrVal) == 8, "the value field starts at offset
 static_assert(sizeof(DECIMAL) == 16 && offsetof(VARIANT, decVal) == 0, "a DECIMAL fills the first 16 bytes");
 static_assert(offsetof(DECIMAL, scale) == 2 && offsetof(DECIMAL, Hi32) == 4 && offsetof(DECIMAL, Lo64) == 8,
               "a DECIMAL is laid out as on the platform");
+#endif

@@ -363,3 +363,8 @@ HRESULT VariantChangeType(VARIANTARG* pvargDest, const VARIANTARG* pvarSrc, USHO
     std::memcpy(pvargDest, &result, sizeof result);
     return S_OK;
 }
+
+HRESULT VariantChangeTypeEx(VARIANTARG* pvargDest, const VARIANTARG* pvarSrc, LCID, USHORT wFlags, VARTYPE vt)
+{
+    return VariantChangeType(pvargDest, pvarSrc, wFlags, vt);
+}

@@ -1,11 +1,8 @@
 #include "sample/host/design_case_file.h"
 
 #include "dictionary/tables/scalar_variable_table.h"
+#include "sample/host/file_calls.h"
 #include "sample/host/quoted_token.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <charconv>

@@ -3,10 +3,7 @@
 #include "engine/design_case.h"
 #include "sample/design_report_file.h"
 #include "sample/host/engine_modules.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include "sample/host/file_calls.h"
 
 #include <cerrno>
 #include <cstdio>

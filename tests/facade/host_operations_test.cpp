@@ -75,13 +75,13 @@ TEST(HostOperations, FixedAnswers)
         EXPECT_EQ(engine->get_TubeLayout(), &layout) << "the pointer that the link holds, unchanged";
 
         // The argument arrives by value and is left as it came: its text is not released.
-        char16_t text[] = u"kept";
+        OLECHAR text[] = OLESTR("kept");
         VARIANT argument{};
         argument.vt = VT_BSTR;
         argument.bstrVal = text;
         EXPECT_EQ(engine->EngineFunction(7, argument), 0);
         EXPECT_EQ(argument.vt, VT_BSTR);
-        EXPECT_EQ(text[0], u'k');
+        EXPECT_EQ(text[0], OLESTR('k'));
     });
 }
 

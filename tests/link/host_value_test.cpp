@@ -25,7 +25,11 @@ TEST_F(HostValueUnderACommaLocale, TextReadsAsTheNumberOfTheCLocale)
         {"warm", 0.0},
         {"1e400", HUGE_VAL},  // out of range: as large as a double goes
         {"-1e400", -HUGE_VAL},
+#if defined(_WIN32)
+        {"0x10", 0.0},  // the platform's C library reads no hexadecimal: the number is 0
+#else
         {"0x10", 16.0},  // hexadecimal, as the C library reads it
+#endif
     };
     for (const auto& c : cases) {
         HostValue value;

@@ -3,8 +3,13 @@
 # sample engine. Also shows that a plain install never overwrites an installation's engine.
 #
 #     cmake -DBUILD_DIR=... -DWORK_DIR=... -DCONSUMER_SOURCE=... -DGENERATOR=...
-#           -DCXX_COMPILER=... -P check_installed_package.cmake
-foreach(variable BUILD_DIR WORK_DIR CONSUMER_SOURCE GENERATOR CXX_COMPILER)
+#           -DCXX_COMPILER=... -DLINK_FILE_NAME=... [-DEXECUTABLE_SUFFIX=...]
+#           [-DTOOLCHAIN_FILE=... -DWINE_RUN=... -DWINE=...] -P check_installed_package.cmake
+#
+# A cross build gives its toolchain file, with which the consumer is built too, and how its
+# programs run under Wine: the environment command (its list separators written "|") and
+# Wine.
+foreach(variable BUILD_DIR WORK_DIR CONSUMER_SOURCE GENERATOR CXX_COMPILER LINK_FILE_NAME)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "${variable} is not set")
   endif()
@@ -28,13 +33,13 @@ foreach(file XEQ/ASME.DLL XEQ/ORVEL.DLL)
     message(FATAL_ERROR "A plain install overwrote ${file} of the installation")
   endif()
 endforeach()
-foreach(file XEQ/QuillSTMech.dll XEQ/libUnmanagedEngineWrapper_lib.so include/QuillSTMech/engine/COrvelEngine.h
+foreach(file XEQ/QuillSTMech.dll XEQ/${LINK_FILE_NAME} include/QuillSTMech/engine/COrvelEngine.h
              lib/cmake/QuillSTMech/QuillSTMechConfig.cmake)
   if(NOT EXISTS "${real}/${file}")
     message(FATAL_ERROR "A plain install did not lay down ${file}")
   endif()
 endforeach()
-if(EXISTS "${real}/quill_sample_host")
+if(EXISTS "${real}/quill_sample_host${EXECUTABLE_SUFFIX}")
   message(FATAL_ERROR "A plain install laid down the sample host")
 endif()
 
@@ -43,9 +48,23 @@ run("${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${WORK_DIR}/installed"
 run("${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${WORK_DIR}/installed" --component sample)
 file(RENAME "${WORK_DIR}/installed" "${WORK_DIR}/moved")
 
+if(TOOLCHAIN_FILE)
+  set(compiler "-DCMAKE_TOOLCHAIN_FILE=${TOOLCHAIN_FILE}")
+else()
+  set(compiler "-DCMAKE_CXX_COMPILER=${CXX_COMPILER}")
+endif()
 run("${CMAKE_COMMAND}" -S "${CONSUMER_SOURCE}" -B "${WORK_DIR}/consumer" -G "${GENERATOR}"
-  "-DCMAKE_CXX_COMPILER=${CXX_COMPILER}" "-DCMAKE_PREFIX_PATH=${WORK_DIR}/moved")
+  "${compiler}" "-DCMAKE_PREFIX_PATH=${WORK_DIR}/moved")
 run("${CMAKE_COMMAND}" --build "${WORK_DIR}/consumer")
 file(MAKE_DIRECTORY "${WORK_DIR}/cases")
 file(WRITE "${WORK_DIR}/cases/HX-7.QXR" "")
-run("${WORK_DIR}/consumer/consumer_host" "${WORK_DIR}/cases" "${WORK_DIR}/moved/")
+if(WINE_RUN)
+  # The platform's loader finds the installation's DLLs through the search path; the
+  # program reads the platform's paths (Wine's Z: drive holds the machine's root).
+  string(REPLACE "|" ";" WINE_RUN "${WINE_RUN}")
+  string(REPLACE "/" "\\" moved "Z:${WORK_DIR}/moved/")
+  run(${WINE_RUN} "WINEPATH=Z:${WORK_DIR}/moved/XEQ" "${WINE}" "${WORK_DIR}/consumer/consumer_host${EXECUTABLE_SUFFIX}"
+    "Z:${WORK_DIR}/cases" "${moved}")
+else()
+  run("${WORK_DIR}/consumer/consumer_host" "${WORK_DIR}/cases" "${WORK_DIR}/moved/")
+endif()

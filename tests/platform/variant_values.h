@@ -89,7 +89,7 @@ inline VARIANT Decimal(BYTE scale, BYTE sign, ULONG hi, ULONGLONG lo)
 // The text of a VT_BSTR VARIANT; "" for any other type.
 inline std::u16string TextOf(const VARIANT& v)
 {
-    return v.vt == VT_BSTR ? std::u16string(v.bstrVal, SysStringLen(v.bstrVal)) : u"";
+    return v.vt == VT_BSTR ? std::u16string(v.bstrVal, v.bstrVal + SysStringLen(v.bstrVal)) : u"";
 }
 
 // A VT_BSTR VARIANT that owns its text.
@@ -97,7 +97,8 @@ struct OwnedText {
     VARIANT v;
     explicit OwnedText(const std::u16string& text) : v(Typed(VT_BSTR))
     {
-        v.bstrVal = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+        const std::basic_string<OLECHAR> units(text.begin(), text.end());
+        v.bstrVal = SysAllocStringLen(units.data(), static_cast<UINT>(units.size()));
     }
     OwnedText(const OwnedText&) = delete;
     OwnedText& operator=(const OwnedText&) = delete;
@@ -111,7 +112,8 @@ struct Converted {
     Converted(const VARIANT& source, VARTYPE vt)
     {
         VariantInit(&value);
-        hr = VariantChangeType(&value, &source, 0, vt);
+        VARIANT from = source;  // the platform takes the source as changeable
+        hr = VariantChangeType(&value, &from, 0, vt);
     }
     Converted(const Converted&) = delete;
     Converted& operator=(const Converted&) = delete;

@@ -43,7 +43,8 @@ inline const char* FindCommaLocale()
     else
         unsetenv("LOCPATH");
 #endif
-    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "de_DE", "fr_FR"})
+    // The last is the platform C run-time's name for the German locale.
+    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "de_DE", "fr_FR", "German_Germany.1252"})
         if (HasCommaDecimalPoint(name))
             return name;
     return nullptr;

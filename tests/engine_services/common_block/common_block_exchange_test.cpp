@@ -6,12 +6,10 @@
 #include "engine_services/common_block/snapshot_allocation.h"
 #include "link/COrvelTLLink.h"
 #include "link/LinkJournal.h"
+#include "tests/support/guarded_memory.h"
 #include "tests/support/parameter_names.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/mman.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -226,35 +224,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& testCase) { return std::string(testCase.param.Name); });
 
 // A block that ends at an inaccessible page: any read or write past its last byte faults.
-class GuardedBlock {
+class GuardedBlock : public GuardedBytes {
 public:
-    GuardedBlock()
-    {
-        const std::size_t page = static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
-        const std::size_t usable = (CommonBlockSize + page - 1) / page * page;
-        mappedBytes_ = usable + page;
-        mapping_ = mmap(nullptr, mappedBytes_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-        if (mapping_ == MAP_FAILED)
-            return;
-        auto* start = static_cast<unsigned char*>(mapping_);
-        if (mprotect(start + usable, page, PROT_NONE) != 0)
-            return;
-        block_ = start + usable - CommonBlockSize;
-    }
-    ~GuardedBlock()
-    {
-        if (mapping_ != MAP_FAILED)
-            munmap(mapping_, mappedBytes_);
-    }
-    GuardedBlock(const GuardedBlock&) = delete;
-    GuardedBlock& operator=(const GuardedBlock&) = delete;
-
-    unsigned char* Block() const { return block_; }
-
-private:
-    void* mapping_ = MAP_FAILED;
-    std::size_t mappedBytes_ = 0;
-    unsigned char* block_ = nullptr;
+    GuardedBlock() : GuardedBytes(CommonBlockSize) {}
+    unsigned char* Block() const { return Bytes(); }
 };
 
 TEST_F(CommonBlockExchange, BytesBeyondTheBlockAreNeverRead)

@@ -1,6 +1,6 @@
-// Attaching and detaching an in-memory storage, for the Fortran test program.
+// Attaching and detaching a storage in memory, for the Fortran test program.
 #include "engine_services/units/unit_streams.h"
-#include "platform/com/memory_storage.h"
+#include "tests/support/platform_objects.h"
 
 namespace {
 
@@ -11,7 +11,7 @@ StorageUnits* attached = nullptr;
 extern "C" void AttachTestStorage()
 {
     IStorage* storage = nullptr;
-    if (FAILED(CreateMemoryStorage(STGM_READWRITE | STGM_SHARE_EXCLUSIVE, &storage)))
+    if (FAILED(CreateTestStorage(STGM_READWRITE | STGM_SHARE_EXCLUSIVE, &storage)))
         return;
     attached = new StorageUnits(storage, 1);
     storage->Release();

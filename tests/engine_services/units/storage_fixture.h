@@ -1,5 +1,5 @@
 #pragma once
-// A fresh in-memory storage attached for the whole module, no unit bound, with a look at a
+// A fresh storage in memory attached for the whole module, no unit bound, with a look at a
 // unit's bytes.
 #include <gtest/gtest.h>
 
@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine_services/units/unit_streams.h"
-#include "platform/com/memory_storage.h"
+#include "tests/support/platform_objects.h"
 
 constexpr DWORD ReadWriteExclusive = STGM_READWRITE | STGM_SHARE_EXCLUSIVE;
 
@@ -18,7 +18,7 @@ protected:
     {
         // Units that an earlier test of the same process left bound.
         UnitTable.clear();
-        ASSERT_EQ(CreateMemoryStorage(ReadWriteExclusive, &storage), S_OK);
+        ASSERT_EQ(CreateTestStorage(ReadWriteExclusive, &storage), S_OK);
         Attach(1);
     }
     void TearDown() override
@@ -40,7 +40,7 @@ protected:
     {
         storage->Release();
         attached.reset();
-        ASSERT_EQ(CreateMemoryStorage(ReadWriteExclusive, &storage), S_OK);
+        ASSERT_EQ(CreateTestStorage(ReadWriteExclusive, &storage), S_OK);
         Attach(1);
     }
 
@@ -58,13 +58,13 @@ protected:
         if (stream == nullptr)
             return bytes;
         ULARGE_INTEGER position{};
-        stream->Seek(LARGE_INTEGER{0}, STREAM_SEEK_CUR, &position);
-        stream->Seek(LARGE_INTEGER{0}, STREAM_SEEK_SET, nullptr);
+        stream->Seek(StreamOffset(0), STREAM_SEEK_CUR, &position);
+        stream->Seek(StreamOffset(0), STREAM_SEEK_SET, nullptr);
         BYTE chunk[256];
         ULONG got = 0;
         while (stream->Read(chunk, sizeof chunk, &got) == S_OK && got > 0)
             bytes.insert(bytes.end(), chunk, chunk + got);
-        stream->Seek(LARGE_INTEGER{static_cast<LONGLONG>(position.QuadPart)}, STREAM_SEEK_SET, nullptr);
+        stream->Seek(StreamOffset(static_cast<LONGLONG>(position.QuadPart)), STREAM_SEEK_SET, nullptr);
         return bytes;
     }
 

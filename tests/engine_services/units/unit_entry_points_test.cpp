@@ -17,11 +17,11 @@ TEST_F(StreamUnits, NamesAreTrimmedOfTrailingBlanksOnly)
     const struct {
         std::string name;
         std::int32_t expected;
-        const char16_t* stream;
+        const OLECHAR* stream;
     } cases[] = {
-        {"CASE7.IN   ", 1, u"IN"},
-        {"SCRATCH1   ", 1, u"SCRATCH1"},
-        {"TAB.T\t", 1, u"T\t"},
+        {"CASE7.IN   ", 1, OLESTR("IN")},
+        {"SCRATCH1   ", 1, OLESTR("SCRATCH1")},
+        {"TAB.T\t", 1, OLESTR("T\t")},
         {"     ", 0, nullptr},
         {"", 0, nullptr},
     };

@@ -40,7 +40,7 @@ TEST_F(UnitRecordConversions, ADateRecordReadsAsTheDateText)
 TEST_F(UnitRecordConversions, ADecimalIsWrittenAsItsText)
 {
     ASSERT_EQ(WriteUnitVariant(1, Decimal(3, DECIMAL_NEG, 0, 1500)), 1);
-    EXPECT_EQ(Bytes(1), StringRecord(4, u"-1.5"));
+    EXPECT_EQ(Bytes(1), StringRecord(4, OLESTR("-1.5")));
 
     ASSERT_EQ(RewindUnit(1), 1);
     EXPECT_EQ(ReadText(6), "-1.5  ");

@@ -20,7 +20,7 @@ inline std::vector<BYTE> Image(VARTYPE vt, const void* value = nullptr, std::siz
 }
 
 // A text record: the image of a VT_BSTR, the count, then the UTF-16 code units.
-inline std::vector<BYTE> StringRecord(std::uint32_t count, const std::u16string& text)
+inline std::vector<BYTE> StringRecord(std::uint32_t count, const OleString& text)
 {
     std::vector<BYTE> record = Image(VT_BSTR);
     record.resize(RecordImageBytes + sizeof count);

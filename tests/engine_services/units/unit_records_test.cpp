@@ -32,10 +32,10 @@ TEST_F(UnitRecords, TextRecordHoldsImageCountAndUtf16)
     ASSERT_EQ(bytes.size(), 28u + 2 * 4);
     EXPECT_EQ(At<VARTYPE>(bytes, 0), VT_BSTR);
     EXPECT_EQ(At<std::uint32_t>(bytes, 24), 4u);
-    EXPECT_EQ(At<char16_t>(bytes, 28), u'A');
-    EXPECT_EQ(At<char16_t>(bytes, 30), u'b');
-    EXPECT_EQ(At<char16_t>(bytes, 32), u' ');
-    EXPECT_EQ(At<char16_t>(bytes, 34), u'\u00E9');
+    EXPECT_EQ(At<OLECHAR>(bytes, 28), OLESTR('A'));
+    EXPECT_EQ(At<OLECHAR>(bytes, 30), OLESTR('b'));
+    EXPECT_EQ(At<OLECHAR>(bytes, 32), OLESTR(' '));
+    EXPECT_EQ(At<OLECHAR>(bytes, 34), OLESTR('\u00E9'));
 }
 
 TEST_F(UnitRecords, TextEndsAtItsCountOrAnEarlierZeroByte)
@@ -101,14 +101,14 @@ TEST_F(UnitRecords, AZeroUnitInsideTheTextEndsTheCopy)
 {
     const struct {
         const char* what;
-        std::u16string text;
+        OleString text;
         std::uint32_t length;
         const char* delivered;
     } cases[] = {
-        {"zero in the middle", std::u16string(u"AB\0CD", 5), 6, "AB    "},
-        {"zero first", std::u16string(u"\0XY", 3), 4, "    "},
-        {"zero last", std::u16string(u"ABC\0", 4), 5, "ABC  "},
-        {"buffer ends before the zero", std::u16string(u"ABC\0D", 5), 2, "AB"},
+        {"zero in the middle", OleString(OLESTR("AB\0CD"), 5), 6, "AB    "},
+        {"zero first", OleString(OLESTR("\0XY"), 3), 4, "    "},
+        {"zero last", OleString(OLESTR("ABC\0"), 4), 5, "ABC  "},
+        {"buffer ends before the zero", OleString(OLESTR("ABC\0D"), 5), 2, "AB"},
     };
     for (const auto& c : cases) {
         ASSERT_EQ(CreateUnitStream(1, "CASE.DAT", 8, ReadWriteExclusive | STGM_CREATE), 1);
@@ -218,11 +218,11 @@ TEST_F(UnitRecords, ShortOrCorruptRecordsFailAndLeaveNoValue)
     } cases[] = {
         {"image cut short", FirstBytes(Image(VT_R8), 20), VT_EMPTY},
         {"text image cut short", FirstBytes(Image(VT_BSTR, &junk, sizeof junk), 20), VT_EMPTY},
-        {"count cut short", FirstBytes(StringRecord(1, u""), 26), VT_BSTR},
-        {"text cut short", StringRecord(3, u"AB"), VT_BSTR},
-        {"count beyond the stream", StringRecord(0x7FFFFFFF, u"AB"), VT_BSTR},
-        {"byte size beyond 32 bits", StringRecord(0x80000000u, u"AB"), VT_BSTR},
-        {"largest count", StringRecord(0xFFFFFFFFu, u"AB"), VT_BSTR},
+        {"count cut short", FirstBytes(StringRecord(1, OLESTR("")), 26), VT_BSTR},
+        {"text cut short", StringRecord(3, OLESTR("AB")), VT_BSTR},
+        {"count beyond the stream", StringRecord(0x7FFFFFFF, OLESTR("AB")), VT_BSTR},
+        {"byte size beyond 32 bits", StringRecord(0x80000000u, OLESTR("AB")), VT_BSTR},
+        {"largest count", StringRecord(0xFFFFFFFFu, OLESTR("AB")), VT_BSTR},
     };
     for (const auto& c : cases) {
         ASSERT_EQ(RewindUnit(1), 1);
@@ -326,13 +326,13 @@ TEST_F(UnitRecords, OnlyTheSignificantBytesOfAnImageAreNonZero)
 
 TEST_F(UnitRecords, TextAndReferencedValuesLeaveNoGarbageInTheImage)
 {
-    BSTR text = SysAllocString(u"AB");
+    BSTR text = SysAllocString(OLESTR("AB"));
     double number = 2.5;
     ASSERT_EQ(WriteUnitVariant(1, WithGarbage(0xA5, VT_BSTR, &text, sizeof text)), 1);
     const double* reference = &number;
     ASSERT_EQ(WriteUnitVariant(1, WithGarbage(0x5A, VT_R8 | VT_BYREF, &reference, sizeof reference)), 1);
     SysFreeString(text);
-    std::vector<BYTE> expected = StringRecord(2, u"AB");
+    std::vector<BYTE> expected = StringRecord(2, OLESTR("AB"));
     const std::vector<BYTE> referenced = Image(VT_R8, &number, sizeof number);
     expected.insert(expected.end(), referenced.begin(), referenced.end());
     EXPECT_EQ(Bytes(1), expected);
@@ -357,7 +357,7 @@ TEST_F(UnitRecords, TheSameValuesGiveTheSameBytesWhateverTheStackHeld)
     const double half = 0.5;
     std::vector<BYTE> expected = Image(VT_I4, &seven, sizeof seven);
     const std::vector<BYTE> number = Image(VT_R8, &half, sizeof half);
-    const std::vector<BYTE> text = StringRecord(4, u"TEXT");
+    const std::vector<BYTE> text = StringRecord(4, OLESTR("TEXT"));
     expected.insert(expected.end(), number.begin(), number.end());
     expected.insert(expected.end(), text.begin(), text.end());
     EXPECT_EQ(files[0], expected);

@@ -7,15 +7,17 @@
 #include "engine_services/units/unit_stream_name.h"
 #include "engine_services/units/unit_streams.h"
 #include "tests/engine_services/units/storage_fixture.h"
+#include "tests/support/platform_objects.h"
 
 namespace {
 
 // A stream that counts the commits and releases it receives before passing them on.
-class CountingStream final : public IStream {
+class CountingStream final : public ForwardingStream {
 public:
-    CountingStream(IStream* inner, int& commits, int& releases) : inner_(inner), commits_(commits), releases_(releases) {}
-    HRESULT QueryInterface(REFIID riid, void** out) override { return inner_->QueryInterface(riid, out); }
-    ULONG AddRef() override { return inner_->AddRef(); }
+    CountingStream(IStream* inner, int& commits, int& releases)
+        : ForwardingStream(inner), commits_(commits), releases_(releases)
+    {
+    }
     ULONG Release() override
     {
         ++releases_;
@@ -24,18 +26,13 @@ public:
             delete this;
         return left;
     }
-    HRESULT Read(void* pv, ULONG cb, ULONG* got) override { return inner_->Read(pv, cb, got); }
-    HRESULT Write(const void* pv, ULONG cb, ULONG* put) override { return inner_->Write(pv, cb, put); }
-    HRESULT Seek(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER* at) override { return inner_->Seek(move, origin, at); }
     HRESULT Commit(DWORD flags) override
     {
         ++commits_;
         return inner_->Commit(flags);
     }
-    HRESULT Stat(STATSTG* status, DWORD flag) override { return inner_->Stat(status, flag); }
 
 private:
-    IStream* inner_;
     int& commits_;
     int& releases_;
 };
@@ -60,7 +57,7 @@ HRESULT FailingOpener(IStorage*, const OLECHAR*, DWORD, IStream**)
 class UnitStreams : public StorageFixture {
 protected:
     // Whether the storage holds a stream of this name (its unit must be closed).
-    bool StorageHolds(const char16_t* name)
+    bool StorageHolds(const OLECHAR* name)
     {
         IStream* stream = nullptr;
         if (FAILED(storage->OpenStream(name, nullptr, ReadWriteExclusive, 0, &stream)))
@@ -75,18 +72,18 @@ TEST(UnitStreamName, DerivedFromTheCountedFileName)
     const struct {
         const char* name;
         std::int32_t length;
-        const char16_t* stream;  // nullptr: no stream name
+        const OLECHAR* stream;  // nullptr: no stream name
     } cases[] = {
-        {"CASE7.INP", 9, u"INP"},
-        {"A.B.C", 5, u"B.C"},
-        {"CASE7.", 6, u"CASE7"},
-        {"SCRATCH", 7, u"SCRATCH"},
+        {"CASE7.INP", 9, OLESTR("INP")},
+        {"A.B.C", 5, OLESTR("B.C")},
+        {"CASE7.", 6, OLESTR("CASE7")},
+        {"SCRATCH", 7, OLESTR("SCRATCH")},
         {".", 1, nullptr},
-        {".DAT", 4, u"DAT"},
-        {"CASE.DAT", 4, u"CASE"},
-        {"CASE.DAT", 5, u"CASE"},
-        {"AB\0CD.EF", 8, u"AB"},
-        {"\xE9T\xC9.\x80", 5, u"\u20AC"},
+        {".DAT", 4, OLESTR("DAT")},
+        {"CASE.DAT", 4, OLESTR("CASE")},
+        {"CASE.DAT", 5, OLESTR("CASE")},
+        {"AB\0CD.EF", 8, OLESTR("AB")},
+        {"\xE9T\xC9.\x80", 5, OLESTR("\u20AC")},
         {"", 0, nullptr},
         {"CASE", -1, nullptr},
     };
@@ -96,8 +93,8 @@ TEST(UnitStreamName, DerivedFromTheCountedFileName)
         if (c.stream == nullptr) {
             EXPECT_EQ(units, 0) << c.name;
         } else {
-            EXPECT_EQ(std::u16string(buffer), c.stream) << c.name;
-            EXPECT_EQ(units, static_cast<int>(std::u16string(c.stream).size()));
+            EXPECT_EQ(OleString(buffer), c.stream) << c.name;
+            EXPECT_EQ(units, static_cast<int>(OleString(c.stream).size()));
         }
     }
 }
@@ -107,7 +104,7 @@ TEST(UnitStreamName, AtMost255Units)
     OLECHAR buffer[StreamNameUnits];
     const std::string fits(255, 'N');
     EXPECT_EQ(StreamNameFromFileName(fits.c_str(), 255, buffer), 255);
-    EXPECT_EQ(buffer[255], u'\0');
+    EXPECT_EQ(buffer[255], OLESTR('\0'));
     const std::string tooLong(256, 'N');
     EXPECT_EQ(StreamNameFromFileName(tooLong.c_str(), 256, buffer), 0);
 }
@@ -116,7 +113,7 @@ TEST_F(UnitStreams, CreatedStreamIsNamedAfterTheFileExtension)
 {
     Create(7, "CASE7.INP");
     EXPECT_EQ(CloseUnitStream(7), 1);
-    EXPECT_TRUE(StorageHolds(u"INP"));
+    EXPECT_TRUE(StorageHolds(OLESTR("INP")));
     EXPECT_EQ(OpenExistingUnitStream(8, "OTHER.INP", 9, ReadWriteExclusive), 1);
     EXPECT_EQ(OpenExistingUnitStream(9, "MISSING", 7, ReadWriteExclusive), 0);
     EXPECT_EQ(FindUnitStream(9), nullptr);
@@ -124,12 +121,26 @@ TEST_F(UnitStreams, CreatedStreamIsNamedAfterTheFileExtension)
 
 TEST_F(UnitStreams, FileNamesThatDifferInLetterCaseOnlyNameOneStream)
 {
-    Create(7, "F.\xE9");  // e acute in the ANSI code page
-    Feed(7, {1, 2, 3});
-    EXPECT_EQ(CloseUnitStream(7), 1);
-    ASSERT_EQ(OpenExistingUnitStream(8, "G.\xC9", 4, ReadWriteExclusive), 1);
-    EXPECT_EQ(AtUnitEnd(8), 0) << "the stream holds the bytes written through the other name";
-    EXPECT_EQ(CreateUnitStream(9, "H.\xE9", 4, ReadWriteExclusive), 0) << "a stream of that name exists";
+    const struct {
+        const char* lower;
+        const char* upper;
+        const char* lowerAgain;
+    } cases[] = {
+        {"F.e", "G.E", "H.e"},
+        {"F.\xE9", "G.\xC9", "H.\xE9"},  // e acute in the ANSI code page
+    };
+    for (const auto& c : cases) {
+        if (c.lower[2] != 'e' && RunsUnderWine())
+            continue;  // Wine folds only A to Z in element names; the platform folds this too
+        Create(7, c.lower);
+        Feed(7, {1, 2, 3});
+        EXPECT_EQ(CloseUnitStream(7), 1);
+        ASSERT_EQ(OpenExistingUnitStream(8, c.upper, 3, ReadWriteExclusive), 1) << c.upper;
+        EXPECT_EQ(AtUnitEnd(8), 0) << "the stream holds the bytes written through the other name";
+        EXPECT_EQ(CreateUnitStream(9, c.lowerAgain, 3, ReadWriteExclusive), 0) << "a stream of that name exists";
+        EXPECT_EQ(CloseUnitStream(8), 1);
+        EXPECT_EQ(CloseUnitStream(9), 0);
+    }
 }
 
 TEST_F(UnitStreams, TwoUnitsKeepTheirOwnStreams)
@@ -227,7 +238,7 @@ TEST_F(UnitStreams, UnitsOfAReleasedStorageAnswerFailureUntilClosed)
 TEST_F(UnitStreams, AttachSetsCopyFlagAndAnObjectWithoutStorageAttachesNothing)
 {
     Detach();
-    IUnknown* plain = CreateObjectWithoutStorage();
+    IUnknown* plain = CreateTestObjectWithoutStorage();
     {
         StorageUnits units(plain, 0);
         EXPECT_EQ(IsStorageAttached(), 0);
@@ -271,7 +282,7 @@ TEST_F(UnitStreams, AtUnitEndComparesThePositionWithTheSize)
     EXPECT_EQ(AtUnitEnd(1), 1);
     ASSERT_EQ(RewindUnit(1), 1);
     EXPECT_EQ(AtUnitEnd(1), 0);
-    ASSERT_EQ(FindUnitStream(1)->Seek(LARGE_INTEGER{10}, STREAM_SEEK_SET, nullptr), S_OK);
+    ASSERT_EQ(FindUnitStream(1)->Seek(StreamOffset(10), STREAM_SEEK_SET, nullptr), S_OK);
     EXPECT_EQ(AtUnitEnd(1), 0) << "beyond the end is not the end";
 }
 

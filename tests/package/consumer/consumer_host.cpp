@@ -5,6 +5,10 @@
 #include "engine/COrvelEngine.h"
 #include "link/UnmanagedEngineWrapper.h"
 
+#if defined(_WIN32)
+#include <windows.h>
+#endif
+
 #include <cmath>
 #include <fstream>
 #include <iostream>
@@ -44,6 +48,18 @@ double ValueOf(ScalarMap& map, const char* name, short* status)
     return value;
 }
 
+// The prefix as the module finds it: the platform gives the module's path in its short form.
+std::string AsTheModuleFindsIt(const std::string& prefix)
+{
+#if defined(_WIN32)
+    char shortPath[MAX_PATH];
+    const DWORD length = GetShortPathNameA(prefix.c_str(), shortPath, MAX_PATH);
+    return length > 0 && length < MAX_PATH ? std::string(shortPath, length) : prefix;
+#else
+    return prefix;
+#endif
+}
+
 std::string ContentsOf(const std::string& path)
 {
     std::ifstream in(path);
@@ -59,7 +75,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const std::string caseFolder = argv[1];
-    const std::string prefix = argv[2];
+    const std::string prefix = AsTheModuleFindsIt(argv[2]);
 
     ScalarMap scalars;
     ArrayMap arrays;
