@@ -21,7 +21,8 @@ protected:
     {
         for (float& value : values)
             value = NoValue;
-        BlockPointerCallback(values, statuses, nullptr);
+        ValueBlockAddress = values;
+        StatusBlockAddress = statuses;
     }
 
     std::vector<std::pair<std::string, std::string>> JournalOf(const std::string& first, const std::string& second)
