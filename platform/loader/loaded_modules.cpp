@@ -1,6 +1,8 @@
+// The modules the dynamic loader holds: their paths, and a look-up by name or path.
 #include "platform/loader/loaded_modules.h"
 
-#include "platform/paths/platform_paths.h"
+#include "platform/paths/file_system_paths.h"
+#include "platform/paths/path_text.h"
 
 #include <dlfcn.h>
 #include <link.h>
@@ -39,12 +41,6 @@ std::string MappedFilePath(const void* address)
     return {};
 }
 
-std::string_view FileName(std::string_view path)
-{
-    const auto slash = path.find_last_of('/');
-    return slash == std::string_view::npos ? path : path.substr(slash + 1);
-}
-
 // An address inside the module's first loaded segment.
 const void* AddressInModule(const dl_phdr_info& info)
 {
@@ -65,7 +61,7 @@ int MatchLoadedModule(dl_phdr_info* info, std::size_t, void* data)
     auto* search = static_cast<ModuleSearch*>(data);
     if (info->dlpi_name == nullptr || info->dlpi_name[0] == '\0')
         return 0;
-    if (!search->byFullPath && !SameNameIgnoringCase(FileName(info->dlpi_name), search->wanted))
+    if (!search->byFullPath && !SameNameIgnoringCase(FileNameOf(info->dlpi_name), search->wanted))
         return 0;
     const std::string path = LoadedModulePath(info->dlpi_name, AddressInModule(*info));
     if (path.empty() || (search->byFullPath && !SameNameIgnoringCase(path, search->wanted)))

@@ -1,8 +1,10 @@
+// The engine modules that the module would load.
 #include "sample/host/engine_modules.h"
 
 #include "engine/code_module.h"
 #include "engine/install_prefix.h"
-#include "platform/paths/platform_paths.h"
+#include "platform/paths/file_system_paths.h"
+#include "platform/paths/path_text.h"
 
 std::string MissingEngineModule()
 {
