@@ -1,3 +1,4 @@
+// The link to the design tree, over an in-memory tree.
 #include "link/COrvelTLLink.h"
 
 #include "link/LinkJournal.h"

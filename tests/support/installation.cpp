@@ -1,3 +1,4 @@
+// Real installation trees made in temporary folders.
 #include "tests/support/installation.h"
 #include "tests/support/temporary_folder.h"
 
