@@ -8,6 +8,8 @@
 #include <link.h>
 #include <unistd.h>
 
+#include <climits>
+
 #include <charconv>
 #include <cstdint>
 #include <fstream>
@@ -39,6 +41,22 @@ std::string MappedFilePath(const void* address)
         return path == std::string::npos ? std::string() : line.substr(path);
     }
     return {};
+}
+
+// The folder that the loader recorded, when it loaded the module, as the one it opened the
+// module's file from: for a relative name, the working folder of that moment joined with the
+// name's folder, links not followed. Empty when the loader keeps none.
+std::string LoaderOrigin(const void* addressInModule)
+{
+    Dl_info info{};
+    link_map* module = nullptr;
+    if (dladdr1(addressInModule, &info, reinterpret_cast<void**>(&module), RTLD_DL_LINKMAP) == 0 || module == nullptr)
+        return {};
+    // The loader copies its origin into a buffer of PATH_MAX bytes, as it documents.
+    char origin[PATH_MAX] = {};
+    if (dlinfo(module, RTLD_DI_ORIGIN, origin) != 0)
+        return {};
+    return origin;
 }
 
 // An address inside the module's first loaded segment.
@@ -79,7 +97,14 @@ std::string LoadedModulePath(const char* loaderName, const void* addressInModule
     const std::string_view name = loaderName != nullptr ? loaderName : "";
     if (name.find('/') == std::string_view::npos)
         return {};
-    const std::string path = name.front() == '/' ? std::string(name) : MappedFilePath(addressInModule);
+    if (name.front() == '/')
+        return LexicallyNormal(name);
+    // A relative name was found from the working folder of its load, which may have changed
+    // since: the path as loaded is the loader's origin with the file's name. Only where the
+    // loader keeps no origin, the kernel's path of the mapping, with links resolved.
+    const std::string origin = LoaderOrigin(addressInModule);
+    const std::string path =
+        origin.empty() ? MappedFilePath(addressInModule) : JoinedPath(origin, FileNameOf(name));
     return path.empty() || path.front() != '/' ? std::string() : LexicallyNormal(path);
 }
 

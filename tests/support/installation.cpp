@@ -7,6 +7,8 @@
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <link.h>
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -49,6 +51,29 @@ fs::path HostProgram(const fs::path& root, const InstallationLayout& layout)
     return root / layout.HostProgramFolder / ThisProgram().filename();
 }
 
+// The child's exit code when it cannot have a mount namespace of its own.
+constexpr int kNoPrivateNamespace = 125;
+
+void WriteFile(const char* file, const std::string& text)
+{
+    std::ofstream(file) << text;
+}
+
+// Enters a user and mount namespace of the process's own, keeping its user and group, and
+// hides /proc under an empty file system there.
+bool HideProc()
+{
+    const uid_t user = getuid();
+    const gid_t group = getgid();
+    if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
+        return false;
+    WriteFile("/proc/self/setgroups", "deny");
+    WriteFile("/proc/self/uid_map", std::to_string(user) + " " + std::to_string(user) + " 1");
+    WriteFile("/proc/self/gid_map", std::to_string(group) + " " + std::to_string(group) + " 1");
+    return mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
+           && mount("none", "/proc", "tmpfs", 0, nullptr) == 0;
+}
+
 int RunChild(const fs::path& root, const InstallationLayout& layout, const fs::path& output)
 {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -81,6 +106,8 @@ int RunChild(const fs::path& root, const InstallationLayout& layout, const fs::p
         dup2(out, 2);
         if (chdir(working.c_str()) != 0)
             _exit(126);
+        if (layout.WithoutProc && !HideProc())
+            _exit(kNoPrivateNamespace);
         execve(program.c_str(), argv, envp.data());
         _exit(127);
     }
@@ -175,6 +202,11 @@ void RunInInstallation(const InstallationLayout& layout, const std::function<voi
 
     const fs::path root = NewTemporaryFolder("quill-test");
     const fs::path moduleFolder = root / layout.ModuleFolder;
+    if (!layout.ModuleFolderLinksTo.empty()) {
+        fs::create_directories(root / layout.ModuleFolderLinksTo);
+        fs::create_directory_symlink(fs::relative(root / layout.ModuleFolderLinksTo, moduleFolder.parent_path()),
+                                     moduleFolder);
+    }
     CopyInto(QUILL_MODULE_FILE, moduleFolder / fs::path(QUILL_MODULE_FILE).filename());
     CopyInto(QUILL_LINK_FILE, moduleFolder / fs::path(QUILL_LINK_FILE).filename());
     for (const auto& engine : layout.Engines)
@@ -185,6 +217,11 @@ void RunInInstallation(const InstallationLayout& layout, const std::function<voi
 
     const fs::path output = root / "child-output.txt";
     const int exitCode = RunChild(root, layout, output);
+    if (layout.WithoutProc && exitCode == kNoPrivateNamespace) {
+        std::error_code ignored;
+        fs::remove_all(root, ignored);
+        GTEST_SKIP() << "this machine allows no private mount namespace, in which the test would hide /proc";
+    }
     EXPECT_EQ(exitCode, 0) << "the test failed in its installation " << root << ":\n" << ReadFile(output);
     EXPECT_TRUE(fs::exists(root / "child-ran")) << "the test body did not run in its installation:\n"
                                                  << ReadFile(output);
