@@ -3,8 +3,6 @@
 
 #include "engine/code_module.h"
 #include "engine/install_prefix.h"
-#include "platform/paths/file_system_paths.h"
-#include "platform/paths/path_text.h"
 
 std::string MissingEngineModule()
 {
@@ -13,10 +11,13 @@ std::string MissingEngineModule()
         const char* Role;
     } modules[] = {{CodeModuleBaseName, "code"}, {DesignModuleBaseName, "design"}};
     for (const auto& module : modules) {
-        // Found as the module's loader finds a full path: names match without case.
-        const std::string file = WithForwardSlashes(EngineModulePath(InstallPrefix(), module.BaseName));
-        if (!ExistingPath(FullPath(file)))
+        // Sought by the loader's own search, as the module seeks it; loading a module that
+        // the run loaded already only adds a reference, given back at once.
+        const std::string file = EngineModulePath(InstallPrefix(), module.BaseName);
+        HMODULE found = LoadLibraryA(file.c_str());
+        if (found == nullptr)
             return "there is no " + std::string(module.Role) + " module at '" + file + "'";
+        FreeLibrary(found);
     }
     return {};
 }
