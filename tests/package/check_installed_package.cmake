@@ -3,8 +3,8 @@
 # sample engine. Also shows that a plain install never overwrites an installation's engine.
 #
 #     cmake -DBUILD_DIR=... -DWORK_DIR=... -DCONSUMER_SOURCE=... -DGENERATOR=...
-#           -DCXX_COMPILER=... -P check_installed_package.cmake
-foreach(variable BUILD_DIR WORK_DIR CONSUMER_SOURCE GENERATOR CXX_COMPILER)
+#           -DCXX_COMPILER=... -DCLANG_COMPILER=... -P check_installed_package.cmake
+foreach(variable BUILD_DIR WORK_DIR CONSUMER_SOURCE GENERATOR CXX_COMPILER CLANG_COMPILER)
   if(NOT DEFINED ${variable})
     message(FATAL_ERROR "${variable} is not set")
   endif()
@@ -43,9 +43,15 @@ run("${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${WORK_DIR}/installed"
 run("${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${WORK_DIR}/installed" --component sample)
 file(RENAME "${WORK_DIR}/installed" "${WORK_DIR}/moved")
 
-run("${CMAKE_COMMAND}" -S "${CONSUMER_SOURCE}" -B "${WORK_DIR}/consumer" -G "${GENERATOR}"
-  "-DCMAKE_CXX_COMPILER=${CXX_COMPILER}" "-DCMAKE_PREFIX_PATH=${WORK_DIR}/moved")
-run("${CMAKE_COMMAND}" --build "${WORK_DIR}/consumer")
+# The consumer built with the build's compiler and with clang, neither told a language level.
 file(MAKE_DIRECTORY "${WORK_DIR}/cases")
-file(WRITE "${WORK_DIR}/cases/HX-7.QXR" "")
-run("${WORK_DIR}/consumer/consumer_host" "${WORK_DIR}/cases" "${WORK_DIR}/moved/")
+foreach(compiler IN ITEMS "${CXX_COMPILER}" "${CLANG_COMPILER}")
+  get_filename_component(name "${compiler}" NAME)
+  set(consumer "${WORK_DIR}/consumer-${name}")
+  run("${CMAKE_COMMAND}" -S "${CONSUMER_SOURCE}" -B "${consumer}" -G "${GENERATOR}"
+    "-DCMAKE_CXX_COMPILER=${compiler}" "-DCMAKE_PREFIX_PATH=${WORK_DIR}/moved")
+  run("${CMAKE_COMMAND}" --build "${consumer}")
+  file(WRITE "${WORK_DIR}/cases/HX-7.QXR" "")
+  file(REMOVE "${WORK_DIR}/cases/HX-7-run.txt")
+  run("${consumer}/consumer_host" "${WORK_DIR}/cases" "${WORK_DIR}/moved/")
+endforeach()

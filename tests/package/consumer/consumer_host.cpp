@@ -2,6 +2,9 @@
 // design case and checks what came back.
 //
 //     consumer_host <case folder> <installation prefix as the module must find it>
+// A host's own headers come first, and may define TRUE and FALSE as the platform does.
+#include "host_c_library.h"
+
 #include "engine/COrvelEngine.h"
 #include "link/UnmanagedEngineWrapper.h"
 
