@@ -51,6 +51,14 @@ fs::path HostProgram(const fs::path& root, const InstallationLayout& layout)
     return root / layout.HostProgramFolder / ThisProgram().filename();
 }
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+constexpr bool kAddressSanitizer = __has_feature(address_sanitizer);
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
 // The child's exit code when it cannot have a mount namespace of its own.
 constexpr int kNoPrivateNamespace = 125;
 
@@ -200,6 +208,8 @@ void RunInInstallation(const InstallationLayout& layout, const std::function<voi
         return;
     }
 
+    if (layout.WithoutProc && kAddressSanitizer)
+        GTEST_SKIP() << "AddressSanitizer reads its options, and at exit the threads, from /proc, which the test hides";
     const fs::path root = NewTemporaryFolder("quill-test");
     const fs::path moduleFolder = root / layout.ModuleFolder;
     if (!layout.ModuleFolderLinksTo.empty()) {
