@@ -276,6 +276,30 @@ TEST_P(SampleHostBadInputTest, SaysWhatHappened)
 INSTANTIATE_TEST_SUITE_P(Cases, SampleHostBadInputTest, ::testing::ValuesIn(kHostCases),
                          [](const auto& testParam) { return std::string(testParam.param.Name); });
 
+// A module whose path holds no "XEQ" seeks the engine by the relative path "XEQ\ASME.DLL",
+// which the loader's search finds in the program's folder before the working folder. The
+// host says which module is missing as the loader finds them, not by its own look-up.
+TEST_F(SampleHost, SaysWhichEngineModuleTheLoadersSearchDoesNotFind)
+{
+    fs::create_directories(Folder() / "lib");
+    fs::create_directories(Folder() / "XEQ");
+    fs::copy_file(QUILL_MODULE_FILE, Folder() / "lib" / fs::path(QUILL_MODULE_FILE).filename());
+    fs::copy_file(QUILL_LINK_FILE, Folder() / "lib" / fs::path(QUILL_LINK_FILE).filename());
+    fs::copy_file(QUILL_SAMPLE_ASME, Folder() / "XEQ" / fs::path(QUILL_SAMPLE_ASME).filename());
+    const fs::path host = Folder() / fs::path(QUILL_SAMPLE_HOST).filename();
+    fs::copy_file(QUILL_SAMPLE_HOST, host);
+    const fs::path file = Folder() / "HX.QXR";
+    std::ofstream(file) << kGoodCase;
+
+    // The test's working folder is not the program's, and holds no XEQ folder.
+    ASSERT_FALSE(fs::exists(fs::current_path() / "XEQ"));
+    const HostRun run = RunHost(host, {file.string()}, {"LD_LIBRARY_PATH=" + (Folder() / "lib").string()});
+    EXPECT_EQ(run.ExitCode, 1) << run.Output;
+    EXPECT_NE(run.Output.find("engine check done"), std::string::npos) << run.Output;
+    EXPECT_NE(run.Output.find("no report: there is no design module at 'XEQ\\ORVEL.DLL'"), std::string::npos)
+        << run.Output;
+}
+
 TEST_F(SampleHost, RunsACaseEndToEnd)
 {
     const fs::path file = Folder() / "HX-7.QXR";
