@@ -34,6 +34,15 @@ foreach(file XEQ/QuillSTMech.dll XEQ/libUnmanagedEngineWrapper_lib.so include/Qu
     message(FATAL_ERROR "A plain install did not lay down ${file}")
   endif()
 endforeach()
+# The installed headers hold what a host uses, and nothing of the tests: no call journal, no
+# switches that make the link fail, and no VARIANT where a declaration serves.
+file(GLOB_RECURSE headers "${real}/include/*.h")
+foreach(header IN LISTS headers)
+  file(READ "${header}" text)
+  if(text MATCHES "LinkJournal|RaiseOn|link/DesignTree.h|oleauto/variant.h")
+    message(FATAL_ERROR "The installed header ${header} shows the host '${CMAKE_MATCH_0}'")
+  endif()
+endforeach()
 if(EXISTS "${real}/quill_sample_host")
   message(FATAL_ERROR "A plain install laid down the sample host")
 endif()
