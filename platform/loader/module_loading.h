@@ -38,8 +38,8 @@ HMODULE GetModuleHandleA(LPCSTR moduleName);
 // The path is that of the file loaded, absolute and normal, whatever the working folder is
 // now: the path as loaded, made normal as text only ('.', '..' and doubled separators
 // folded, links not followed). The main program's path is the one the kernel recorded, with
-// links resolved; without /proc it cannot be had, and neither can that of a module that the
-// loader recorded no origin for.
+// links resolved. Without /proc neither that path nor that of another module loaded by a
+// relative name can be had (platform/loader/loaded_modules.h says which can).
 DWORD GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size);
 // This platform has no short names: the short form of a path is the path itself. Answers
 // the path's length when it fits the buffer (copied, terminated), else the size needed

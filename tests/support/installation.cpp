@@ -1,14 +1,13 @@
 // Real installation trees made in temporary folders.
 #include "tests/support/installation.h"
 #include "tests/support/temporary_folder.h"
+#include "tests/support/without_proc.h"
 
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
 #include <fcntl.h>
 #include <link.h>
-#include <sched.h>
-#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -59,29 +58,6 @@ constexpr bool kAddressSanitizer = __has_feature(address_sanitizer);
 constexpr bool kAddressSanitizer = false;
 #endif
 
-// The child's exit code when it cannot have a mount namespace of its own.
-constexpr int kNoPrivateNamespace = 125;
-
-void WriteFile(const char* file, const std::string& text)
-{
-    std::ofstream(file) << text;
-}
-
-// Enters a user and mount namespace of the process's own, keeping its user and group, and
-// hides /proc under an empty file system there.
-bool HideProc()
-{
-    const uid_t user = getuid();
-    const gid_t group = getgid();
-    if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
-        return false;
-    WriteFile("/proc/self/setgroups", "deny");
-    WriteFile("/proc/self/uid_map", std::to_string(user) + " " + std::to_string(user) + " 1");
-    WriteFile("/proc/self/gid_map", std::to_string(group) + " " + std::to_string(group) + " 1");
-    return mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
-           && mount("none", "/proc", "tmpfs", 0, nullptr) == 0;
-}
-
 int RunChild(const fs::path& root, const InstallationLayout& layout, const fs::path& output)
 {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -115,7 +91,7 @@ int RunChild(const fs::path& root, const InstallationLayout& layout, const fs::p
         if (chdir(working.c_str()) != 0)
             _exit(126);
         if (layout.WithoutProc && !HideProc())
-            _exit(kNoPrivateNamespace);
+            _exit(NoPrivateNamespace);
         execve(program.c_str(), argv, envp.data());
         _exit(127);
     }
@@ -227,7 +203,7 @@ void RunInInstallation(const InstallationLayout& layout, const std::function<voi
 
     const fs::path output = root / "child-output.txt";
     const int exitCode = RunChild(root, layout, output);
-    if (layout.WithoutProc && exitCode == kNoPrivateNamespace) {
+    if (layout.WithoutProc && exitCode == NoPrivateNamespace) {
         std::error_code ignored;
         fs::remove_all(root, ignored);
         GTEST_SKIP() << "this machine allows no private mount namespace, in which the test would hide /proc";
