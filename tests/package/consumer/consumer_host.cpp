@@ -7,6 +7,7 @@
 
 #include "engine/COrvelEngine.h"
 #include "link/UnmanagedEngineWrapper.h"
+#include "platform/oleauto/variant.h"  // for EngineFunction's argument
 
 #include <cmath>
 #include <fstream>
@@ -76,6 +77,8 @@ int main(int argc, char** argv)
         const auto engine = std::make_unique<COrvelEngine>();
         Expect(engine->TransferData(&scalars, &arrays), "TransferData answers true");
         Expect(engine->CheckData(&scalars, &arrays), "CheckData answers true");
+        VARIANT argument{};
+        Expect(engine->EngineFunction(7, argument) == 0, "EngineFunction answers 0");
         engine->SetFileName(caseName.data());
         engine->Execute();
     }
