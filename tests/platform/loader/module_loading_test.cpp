@@ -317,8 +317,8 @@ TEST_F(ModuleTree, WithoutProcALoadedModuleStillHasItsHandle)
         GTEST_SKIP() << "this machine allows no private mount namespace, in which the test would hide /proc";
     const char* outcomes[] = {"passed", "not loaded", "no handle", "another module's handle",
                               "a file name guessed", "no folder 'elsewhere'"};
-    EXPECT_EQ(WEXITSTATUS(status), Passed)
-        << (WEXITSTATUS(status) < std::size(outcomes) ? outcomes[WEXITSTATUS(status)] : "crashed");
+    const auto outcome = static_cast<std::size_t>(WEXITSTATUS(status));
+    EXPECT_EQ(outcome, std::size_t{Passed}) << (outcome < std::size(outcomes) ? outcomes[outcome] : "crashed");
 }
 
 TEST_F(ModuleTree, FileNameIsNormal)
