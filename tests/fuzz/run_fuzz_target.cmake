@@ -13,5 +13,7 @@ if(NOT result EQUAL 0)
 endif()
 file(READ "${LOG}" output)
 string(REGEX MATCH "Done [0-9]+ runs in [0-9]+ second" done "${output}")
-string(REGEX MATCH "cov: [0-9]+" coverage "${output}")
+# The coverage reached: the last that the target reported.
+string(REGEX MATCHALL "cov: [0-9]+" coverages "${output}")
+list(POP_BACK coverages coverage)
 message(STATUS "fuzz: ${name}: ${done}s, ${coverage}, no finding (output in ${LOG})")
