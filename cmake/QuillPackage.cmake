@@ -8,6 +8,11 @@ include(CMakePackageConfigHelpers)
 set(QUILL_INCLUDE_DESTINATION include/QuillSTMech)
 set(QUILL_PACKAGE_DESTINATION lib/cmake/QuillSTMech)
 
+# The installed headers need C++17 (std::string_view); a host compiles them at that level
+# or later, whatever its compiler's default.
+target_compile_features(QuillSTMech INTERFACE cxx_std_17)
+target_compile_features(UnmanagedEngineWrapper_lib INTERFACE cxx_std_17)
+
 # On Windows the DLLs are RUNTIME artifacts, laid down in XEQ/, and their import libraries
 # ARCHIVE artifacts, in lib/.
 install(TARGETS QuillSTMech UnmanagedEngineWrapper_lib

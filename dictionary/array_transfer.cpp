@@ -1,3 +1,4 @@
+// Per-entry transfers between a named host array and engine memory.
 #include "dictionary/array_transfer.h"
 
 #include "dictionary/index_range.h"

@@ -1,3 +1,4 @@
+// Four routines that do nothing with their arguments.
 #include "dictionary/empty_routines.h"
 
 void EmptyRoutineA(void*, void*, void*, void*) {}

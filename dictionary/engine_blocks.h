@@ -1,19 +1,13 @@
 #pragma once
-// The addresses of the engine's blocks, handed over through BlockPointerCallback (which the
-// facade gives the engine) and kept module-wide for every object; the dictionary's transfers
-// address the slots through them. They are null until the engine first hands them over.
+// The addresses of the engine's value and status blocks, through which the dictionary's
+// transfers address the slots. The engine facade sets them when the engine hands its blocks
+// over; they are null until then.
 #include "dictionary/transfer_types.h"
 
 #include <cstdint>
 
 extern void* ValueBlockAddress;
 extern void* StatusBlockAddress;
-extern void* AuxBlockAddress;
-
-// The engine calls this, inside ASMEZI, with the addresses of its value, status and
-// auxiliary blocks; each call replaces all three.
-void BlockPointerCallback(void* values, void* statuses, void* auxiliary);
-using BlockPointerCallbackFunction = void (*)(void*, void*, void*);
 
 // Whether the engine has handed over its value and status blocks.
 bool BlockAddressesHandedOver();

@@ -1,3 +1,4 @@
+// The per-entry operations that do nothing, for the array tables.
 #include "dictionary/noop_transfer.h"
 
 void TransferNoOp(ScalarMap*, const char*, float*, TransferDirection, ForceEngineSource) {}

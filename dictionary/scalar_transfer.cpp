@@ -1,3 +1,4 @@
+// Per-entry transfers of one named single-precision value or status code.
 #include "dictionary/scalar_transfer.h"
 
 #include "dictionary/transfer_rules.h"

@@ -1,3 +1,4 @@
+// The walk of the scalar variable table between the host's map and the engine's blocks.
 #include "dictionary/scalar_variables.h"
 
 #include "dictionary/engine_blocks.h"

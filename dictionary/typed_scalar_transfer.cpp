@@ -1,3 +1,4 @@
+// Per-entry transfers of one named text, double or unsigned 64-bit scalar.
 #include "dictionary/typed_scalar_transfer.h"
 
 #include "dictionary/transfer_rules.h"

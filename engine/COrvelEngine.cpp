@@ -1,7 +1,9 @@
+// COrvelEngine's object, its binding of the code module, and the transfers around ASMEZI and ASMECC.
 #include "engine/COrvelEngine.h"
 
 #include "dictionary/engine_blocks.h"
 #include "dictionary/scalar_variables.h"
+#include "engine/block_pointer_callback.h"
 #include "engine/code_module.h"
 #include "engine/install_prefix.h"
 #include "link/COrvelTLLink.h"

@@ -2,7 +2,6 @@
 // The engine adaptor that the host loads: it binds the calculation engine's modules,
 // moves the design variables between the host's maps and the engine, and runs the design.
 #include "engine/export.h"
-#include "platform/oleauto/variant.h"
 #include "platform/win_types.h"
 
 #include <string>
@@ -10,6 +9,9 @@
 class ArrayMap;
 class COrvelTLLink;
 class ScalarMap;
+// The platform's VARIANT, which a host that calls EngineFunction defines by its own include.
+struct tagVARIANT;
+typedef tagVARIANT VARIANT;
 
 class QUILL_EXPORT COrvelEngine {
 public:

@@ -1,3 +1,4 @@
+// The code module's module-wide handle and the loading of an engine module by base name.
 #include "engine/code_module.h"
 
 #include "engine/install_prefix.h"

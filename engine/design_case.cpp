@@ -1,3 +1,4 @@
+// The case path and run number that Execute reads from the design-case file name.
 #include "engine/design_case.h"
 
 #include <limits>

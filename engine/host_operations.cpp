@@ -3,6 +3,7 @@
 
 #include "dictionary/transfer_types.h"
 #include "link/COrvelTLLink.h"
+#include "platform/oleauto/variant.h"
 
 #include <cstdlib>
 #include <cstring>

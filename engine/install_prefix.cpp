@@ -1,3 +1,4 @@
+// The module's own path, and the installation prefix and engine module paths taken from it.
 #include "engine/install_prefix.h"
 
 #include "platform/loader/module_loading.h"

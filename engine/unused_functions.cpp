@@ -1,3 +1,4 @@
+// Functions the module holds that nothing calls.
 #include "engine/unused_functions.h"
 
 namespace {

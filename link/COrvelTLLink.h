@@ -5,27 +5,8 @@
 // link's first use of it, so that a link that never uses it costs its 40 bytes only.
 #include "link/link_export.h"
 
-#include <cstddef>
-#include <functional>
-#include <vector>
-
-// The design tree that a link keeps: the data moved to and from the common block, and the
-// host-side controls that tests use.
-struct LINK_API DesignTree {
-    // The bytes of design data that a common block exchanges with the tree.
-    static constexpr std::size_t CommonBlockBytes = 63016;
-
-    std::vector<unsigned char> Data = std::vector<unsigned char>(CommonBlockBytes, 0);
-    int TransfersFromBlock = 0;
-    int TransfersToBlock = 0;
-    int DisplayOutputSwitches = 0;
-    // Host side: make the next calls raise std::runtime_error.
-    bool RaiseOnTransferFromBlock = false;
-    bool RaiseOnTransferToBlock = false;
-    bool RaiseOnGetFirstRun = false;
-    // Host side: run on the block during a transfer from it, after its bytes are taken.
-    std::function<void(unsigned char* block)> OnTransferFromBlock;
-};
+// The design tree that a link keeps, defined for the link library and its tests only.
+struct DesignTree;
 
 class LINK_API COrvelTLLink {
 public:

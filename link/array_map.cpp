@@ -1,3 +1,4 @@
+// The host's map of named arrays and its links.
 #include "link/ArrayMap.h"
 
 #include "link/LinkJournal.h"

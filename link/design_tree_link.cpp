@@ -1,4 +1,7 @@
+// The link to the design tree, over an in-memory tree.
 #include "link/COrvelTLLink.h"
+
+#include "link/DesignTree.h"
 
 #include "link/LinkJournal.h"
 

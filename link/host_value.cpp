@@ -1,3 +1,4 @@
+// One value as the host keeps it.
 #include "link/HostValue.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// The record of member calls made on the link library.
 #include "link/LinkJournal.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The host's monitor and its run mode.
 #include "link/MonitorLink.h"
 
 #include "link/LinkJournal.h"

@@ -1,3 +1,4 @@
+// The host's map of named scalar values and its links.
 #include "link/ScalarMap.h"
 
 #include "link/LinkJournal.h"

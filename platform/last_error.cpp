@@ -1,3 +1,4 @@
+// The calling thread's last error code.
 #include "platform/last_error.h"
 
 namespace {

@@ -33,6 +33,12 @@ using LPWSTR = WCHAR*;
 using LPCWSTR = const WCHAR*;
 using HRESULT = std::int32_t;
 
-constexpr BOOL TRUE = 1;
-constexpr BOOL FALSE = 0;
+// Macros, as the platform's headers define them; a host's own header may have defined them
+// before, to the same values.
+#ifndef TRUE
+#define TRUE 1
+#endif
+#ifndef FALSE
+#define FALSE 0
+#endif
 #endif

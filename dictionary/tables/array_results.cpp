@@ -1,3 +1,4 @@
+// The walk of the array results table, which moves nothing.
 #include "dictionary/tables/array_results.h"
 
 #include "dictionary/noop_transfer.h"

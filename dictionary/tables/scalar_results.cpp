@@ -1,3 +1,4 @@
+// The walk of the scalar results table: every held name receives the first result.
 #include "dictionary/tables/scalar_results.h"
 
 #include "dictionary/scalar_transfer.h"

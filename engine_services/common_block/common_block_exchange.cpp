@@ -1,3 +1,4 @@
+// The exchange of a Fortran caller's common block with the design tree.
 #include "engine_services/common_block/common_block_exchange.h"
 
 #include "engine_services/common_block/snapshot_allocation.h"

@@ -1,3 +1,4 @@
+// Relays of monitor messages from Fortran callers to the host's monitor.
 #include "engine_services/monitor/monitor_relays.h"
 
 #include "link/MonitorLink.h"

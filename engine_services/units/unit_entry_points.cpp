@@ -1,3 +1,4 @@
+// The unit entry points that the engine's Fortran code calls.
 #include "engine_services/units/unit_entry_points.h"
 
 #include <limits>

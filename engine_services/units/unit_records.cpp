@@ -1,3 +1,4 @@
+// Records of a unit's stream: VARIANT images and the texts that follow them.
 #include "engine_services/units/unit_records.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The stream name of a unit's file name, in UTF-16.
 #include "engine_services/units/unit_stream_name.h"
 
 #include <cstring>

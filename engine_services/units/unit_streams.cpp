@@ -1,3 +1,4 @@
+// Numbered units held as streams of one attached structured storage.
 #include "engine_services/units/unit_streams.h"
 
 #include <algorithm>

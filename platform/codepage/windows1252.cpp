@@ -1,3 +1,4 @@
+// The Windows-1252 table, built once through glibc's iconv.
 #include "platform/codepage/windows1252.h"
 
 #include <iconv.h>

@@ -1,3 +1,4 @@
+// The simple uppercase of one UTF-16 unit, looked up in the table of ranges.
 #include "platform/com/simple_uppercase.h"
 
 #include <algorithm>

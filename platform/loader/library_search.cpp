@@ -1,7 +1,9 @@
+// LoadLibraryA's search for the file of a module, over the dynamic loader.
 #include "platform/loader/library_search.h"
 
 #include "platform/loader/loaded_modules.h"
-#include "platform/paths/platform_paths.h"
+#include "platform/paths/file_system_paths.h"
+#include "platform/paths/path_text.h"
 
 #include <dlfcn.h>
 
@@ -15,9 +17,7 @@ void* Load(const std::string& file) { return dlopen(file.c_str(), RTLD_NOW | RTL
 // The host program's own folder; empty when its path cannot be had.
 std::string ProgramFolder()
 {
-    const std::string program = MainProgramPath();
-    const auto slash = program.find_last_of('/');
-    return slash == std::string::npos ? std::string() : program.substr(0, slash + 1);
+    return std::string(FolderOf(MainProgramPath()));
 }
 
 // The file that a relative name finds below the folder, matched as the platform matches names.

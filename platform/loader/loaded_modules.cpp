@@ -1,16 +1,26 @@
+// The modules the dynamic loader holds: their paths, and a look-up by name or path.
 #include "platform/loader/loaded_modules.h"
 
-#include "platform/paths/platform_paths.h"
+#include "platform/paths/file_system_paths.h"
+#include "platform/paths/path_text.h"
 
 #include <dlfcn.h>
 #include <link.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <charconv>
 #include <cstdint>
 #include <fstream>
+#include <optional>
+#include <sstream>
 
 namespace {
+
+// The working folder when the module that holds this code was loaded, taken as it is
+// loaded: the folder from which the loader opened it if it was opened by a relative name.
+const std::string WorkingFolderAtLoad = FullPath(".");
 
 std::uintptr_t HexNumber(std::string_view text)
 {
@@ -19,31 +29,67 @@ std::uintptr_t HexNumber(std::string_view text)
     return value;
 }
 
-// The path of the file whose mapping holds the address, from the kernel's list of this
-// process's mappings: "start-end perms offset device inode path".
-std::string MappedFilePath(const void* address)
+// A file mapped into the process, as the kernel lists it: its path with links resolved, and
+// its device and inode.
+struct MappedFile {
+    std::string Path;
+    dev_t Device = 0;
+    ino_t Inode = 0;
+};
+
+// The file whose mapping holds the address, from the kernel's list of this process's
+// mappings: "start-end perms offset major:minor inode path". None without /proc.
+std::optional<MappedFile> MappedFileOf(const void* address)
 {
     const auto wanted = reinterpret_cast<std::uintptr_t>(address);
     std::ifstream maps("/proc/self/maps");
     for (std::string line; std::getline(maps, line);) {
-        const auto dash = line.find('-');
-        const auto space = line.find(' ');
-        if (dash == std::string::npos || space == std::string::npos || dash > space)
+        std::istringstream fields(line);
+        std::string range, permissions, offset, device;
+        unsigned long long inode = 0;
+        if (!(fields >> range >> permissions >> offset >> device >> inode))
             continue;
-        const std::string_view text(line);
-        if (wanted < HexNumber(text.substr(0, dash)) || wanted >= HexNumber(text.substr(dash + 1, space - dash - 1)))
+        const auto dash = range.find('-');
+        const auto colon = device.find(':');
+        if (dash == std::string::npos || colon == std::string::npos)
             continue;
+        const std::string_view text(range);
+        if (wanted < HexNumber(text.substr(0, dash)) || wanted >= HexNumber(text.substr(dash + 1)))
+            continue;
+        const std::string_view deviceText(device);
         const auto path = line.find('/');
-        return path == std::string::npos ? std::string() : line.substr(path);
+        return MappedFile{path == std::string::npos ? std::string() : line.substr(path),
+                          makedev(HexNumber(deviceText.substr(0, colon)), HexNumber(deviceText.substr(colon + 1))),
+                          static_cast<ino_t>(inode)};
     }
-    return {};
+    return std::nullopt;
 }
 
-std::string_view FileName(std::string_view path)
+bool SameFile(const std::string& path, const MappedFile& mapped)
 {
-    const auto slash = path.find_last_of('/');
-    return slash == std::string_view::npos ? path : path.substr(slash + 1);
+    struct stat status {};
+    return stat(path.c_str(), &status) == 0 && status.st_dev == mapped.Device && status.st_ino == mapped.Inode;
 }
+
+const link_map* ModuleHolding(const void* address)
+{
+    Dl_info info{};
+    link_map* module = nullptr;
+    if (dladdr1(address, &info, reinterpret_cast<void**>(&module), RTLD_DL_LINKMAP) == 0)
+        return nullptr;
+    return module;
+}
+
+// Whether the module is the one that holds this code, whose load recorded the working folder.
+bool HoldsThisCode(const void* addressInModule)
+{
+    const link_map* module = ModuleHolding(addressInModule);
+    return module != nullptr && module == ModuleHolding(&WorkingFolderAtLoad);
+}
+
+// The loader names every file it opened with a folder (one it found by a search with the
+// folder it found it in); a name without one, such as linux-vdso.so.1, is no file.
+bool NamesAFile(std::string_view loaderName) { return loaderName.find('/') != std::string_view::npos; }
 
 // An address inside the module's first loaded segment.
 const void* AddressInModule(const dl_phdr_info& info)
@@ -57,20 +103,24 @@ const void* AddressInModule(const dl_phdr_info& info)
 struct ModuleSearch {
     std::string_view wanted;
     bool byFullPath;
-    std::string found;  // the full path of the module found
+    std::string found;  // the loader's name of the module found
 };
 
 int MatchLoadedModule(dl_phdr_info* info, std::size_t, void* data)
 {
     auto* search = static_cast<ModuleSearch*>(data);
-    if (info->dlpi_name == nullptr || info->dlpi_name[0] == '\0')
+    const std::string_view name = info->dlpi_name != nullptr ? info->dlpi_name : "";
+    if (!NamesAFile(name))
         return 0;
-    if (!search->byFullPath && !SameNameIgnoringCase(FileName(info->dlpi_name), search->wanted))
+    // A file name is matched without the module's path, which needs no /proc.
+    if (search->byFullPath) {
+        const std::string path = LoadedModulePath(info->dlpi_name, AddressInModule(*info));
+        if (path.empty() || !SameNameIgnoringCase(path, search->wanted))
+            return 0;
+    } else if (!SameNameIgnoringCase(FileNameOf(name), search->wanted)) {
         return 0;
-    const std::string path = LoadedModulePath(info->dlpi_name, AddressInModule(*info));
-    if (path.empty() || (search->byFullPath && !SameNameIgnoringCase(path, search->wanted)))
-        return 0;
-    search->found = path;
+    }
+    search->found = std::string(name);
     return 1;
 }
 
@@ -78,13 +128,25 @@ int MatchLoadedModule(dl_phdr_info* info, std::size_t, void* data)
 
 std::string LoadedModulePath(const char* loaderName, const void* addressInModule)
 {
-    // The loader names every file it opened with a folder (one it found by a search with
-    // the folder it found it in); a name without one, such as linux-vdso.so.1, is no file.
     const std::string_view name = loaderName != nullptr ? loaderName : "";
-    if (name.find('/') == std::string_view::npos)
+    if (!NamesAFile(name))
         return {};
-    const std::string path = name.front() == '/' ? std::string(name) : MappedFilePath(addressInModule);
-    return path.empty() || path.front() != '/' ? std::string() : LexicallyNormal(path);
+    if (name.front() == '/')
+        return LexicallyNormal(name);
+    // A relative name was found from the working folder of its load, which may have changed
+    // since. The working folder when this code's module was loaded, joined with the name, is
+    // the path as loaded where it names the file mapped (same device and inode); without
+    // /proc that cannot be told, and only this code's own module is known to have been
+    // loaded from there. Last, the kernel's path of the mapping, with links resolved.
+    const auto mapped = MappedFileOf(addressInModule);
+    if (!WorkingFolderAtLoad.empty()) {
+        const std::string asLoaded = LexicallyNormal(JoinedPath(WorkingFolderAtLoad, name));
+        if (mapped ? SameFile(asLoaded, *mapped) : HoldsThisCode(addressInModule))
+            return asLoaded;
+    }
+    if (!mapped || mapped->Path.empty() || mapped->Path.front() != '/')
+        return {};
+    return LexicallyNormal(mapped->Path);
 }
 
 std::string MainProgramPath()
@@ -110,6 +172,8 @@ void* OpenLoadedModule(std::string_view name)
     ModuleSearch search{byFullPath ? std::string_view(fullPath) : name, byFullPath, {}};
     if (dl_iterate_phdr(&MatchLoadedModule, &search) == 0)
         return nullptr;
-    // Opening the file that is already loaded gives its handle and one more reference.
+    // The loader matches a name against the names it keeps before it opens any file: its
+    // own name for the module gives that module, whatever the working folder is now, with
+    // one more reference.
     return dlopen(search.found.c_str(), RTLD_NOW | RTLD_NOLOAD);
 }

@@ -4,12 +4,15 @@
 #include <string>
 #include <string_view>
 
-// The absolute, normal path of the file mapped for a loaded module, of which the loader
-// keeps the name and the module holds the address. An absolute name is that path; a
-// relative one names the file from the working folder of the moment the module was loaded,
-// which may have changed since, so the path is the one the kernel recorded for the mapping
-// (with links resolved). A name without a folder names no file: the loader gives every
-// file it opened a folder. Empty when no absolute path can be had.
+// The absolute, normal path of the file loaded for a module, of which the loader keeps the
+// name and the module holds the address: the path as loaded, links not followed. An
+// absolute name is that path. A relative one names the file from the working folder of the
+// moment the module was loaded, which may have changed since: the working folder when the
+// module holding this code was loaded, joined with the name, where that names the file
+// mapped (the same device and inode), or, without /proc to tell, where the module is the
+// one holding this code. Otherwise the path the kernel keeps for the mapping, with links
+// resolved. A name without a folder names no file: the loader gives every file it opened a
+// folder. Empty when no absolute path can be had; never guessed.
 std::string LoadedModulePath(const char* loaderName, const void* addressInModule);
 
 // The absolute path of the main program, as the kernel recorded it.

@@ -1,8 +1,10 @@
+// LoadLibraryA, FreeLibrary, GetProcAddress, GetModuleHandleA and GetModuleFileNameA over
+// the dynamic loader.
 #include "platform/loader/module_loading.h"
 
 #include "platform/loader/library_search.h"
 #include "platform/loader/loaded_modules.h"
-#include "platform/paths/platform_paths.h"
+#include "platform/paths/path_text.h"
 
 #include <dlfcn.h>
 #include <link.h>

@@ -39,10 +39,10 @@ HMODULE GetModuleHandleA(LPCSTR moduleName);
 // Copies the module's full path into the buffer, cut to size - 1 characters and always
 // terminated; answers the characters copied, 0 on failure. Null names the main program.
 // The path is that of the file loaded, absolute and normal, whatever the working folder is
-// now. The two ways of getting it differ on symbolic links: a module loaded by an absolute
-// path keeps that path, made normal as text only ('.', '..' and doubled separators folded,
-// links not followed); a module loaded by a relative path gets the path the kernel recorded
-// for its file, with links resolved, and so does the main program.
+// now: the path as loaded, made normal as text only ('.', '..' and doubled separators
+// folded, links not followed). The main program's path is the one the kernel recorded, with
+// links resolved. Without /proc neither that path nor that of another module loaded by a
+// relative name can be had (platform/loader/loaded_modules.h says which can).
 DWORD GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size);
 // This platform has no short names: the short form of a path is the path itself. Answers
 // the path's length when it fits the buffer (copied, terminated), else the size needed

@@ -1,3 +1,4 @@
+// Dates as text in the platform's en-US form.
 #include "platform/oleauto/date_text.h"
 
 #include <algorithm>

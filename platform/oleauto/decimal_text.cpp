@@ -1,3 +1,4 @@
+// DECIMAL values as text in the platform's en-US form.
 #include "platform/oleauto/decimal_text.h"
 
 #include <algorithm>

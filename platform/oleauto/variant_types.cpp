@@ -1,3 +1,4 @@
+// Which type codes a VARIANT may carry.
 #include "platform/oleauto/variant_types.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// The design case in the host's map, and the table of what was sent and what came back.
 #include "sample/host/case_table.h"
 
 #include "link/ScalarMap.h"

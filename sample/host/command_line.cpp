@@ -1,3 +1,4 @@
+// The sample host's command line.
 #include "sample/host/command_line.h"
 
 #include "sample/host/quoted_token.h"

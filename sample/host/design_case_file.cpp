@@ -1,3 +1,4 @@
+// Reads a design case file.
 #include "sample/host/design_case_file.h"
 
 #include "dictionary/tables/scalar_variable_table.h"

@@ -1,3 +1,4 @@
+// The design run's report, as this run's own.
 #include "sample/host/design_run_report.h"
 
 #include "engine/design_case.h"

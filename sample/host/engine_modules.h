@@ -1,8 +1,8 @@
 #pragma once
-// The engine modules that the module loads, looked for as it looks for them: in the XEQ
-// folder below the installation that the host loaded the module from.
+// The engine modules that the module loads, sought as it seeks them: their paths from the
+// installation that the host loaded the module from, found by the loader's own search.
 #include <string>
 
-// Which engine module file is missing ("there is no design module at '<path>'"), or empty
-// when both are there.
+// Which engine module the loader does not find ("there is no design module at '<path>'",
+// the path as the module forms it), or empty when it finds both.
 std::string MissingEngineModule();

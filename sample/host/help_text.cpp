@@ -1,3 +1,4 @@
+// What the sample host says of itself.
 #include "sample/host/help_text.h"
 
 #include "sample/host/command_line.h"

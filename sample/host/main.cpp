@@ -30,6 +30,16 @@ int main(int argc, char** argv)
         return Refused;
     }
     const std::string& caseFile = commandLine.CaseFile;
+    // The design run takes the name up to its first ".QXR" for the case: where that is not
+    // this file, it would run another case, and write and show that case's report.
+    if (const auto casePathLength = CasePathLength(caseFile); casePathLength && *casePathLength < caseFile.size()) {
+        std::cerr << "quill_sample_host: the case file '" << caseFile << "' holds \"" << CaseExtension
+                  << "\" before the end of its name: the design run takes the name up to its first \""
+                  << CaseExtension << "\" for the case, and would run the case '"
+                  << caseFile.substr(0, *casePathLength) << "' instead. Rename the file or its folders so that \""
+                  << CaseExtension << "\" occurs only at the end of the name\n";
+        return Refused;
+    }
     const CaseReadResult designCase = ReadDesignCase(caseFile);
     if (!designCase.Error.empty()) {
         std::cerr << "quill_sample_host: " << designCase.Error << "\n";
@@ -46,13 +56,6 @@ int main(int argc, char** argv)
     if (!report.HasCasePath())
         std::cerr << "quill_sample_host: warning: the case name '" << caseFile << "' holds no \"" << CaseExtension
                   << "\" (in upper case), so the design run will not run\n";
-    // A run number written behind a name that goes on after its ".QXR" is not read.
-    else if (const std::size_t casePathLength = *CasePathLength(caseName);
-             commandLine.RunNumber && casePathLength < caseFile.size())
-        std::cerr << "quill_sample_host: warning: the case name '" << caseFile << "' goes on after its first \""
-                  << CaseExtension << "\", so the design run reads its run number from the text there, '"
-                  << caseName.substr(casePathLength) << "', and not the run number " << *commandLine.RunNumber
-                  << " given\n";
 
     // The host owns the object and destroys it through its virtual destructor.
     std::unique_ptr<COrvelEngine> engine(new COrvelEngine);

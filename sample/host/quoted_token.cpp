@@ -1,3 +1,4 @@
+// An offending token as messages quote it.
 #include "sample/host/quoted_token.h"
 
 namespace {

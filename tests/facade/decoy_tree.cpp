@@ -1,3 +1,4 @@
+// An installation beside a tree that holds engine modules of its own.
 #include "tests/facade/decoy_tree.h"
 
 #include <gtest/gtest.h>

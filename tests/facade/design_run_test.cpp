@@ -1,6 +1,7 @@
 // Execute reloads the code module, calls ASMEUC, and runs the design module's ORVELTL on
 // the design case with its case path and run number.
 #include "engine/COrvelEngine.h"
+#include "link/LinkJournal.h"
 #include "link/UnmanagedEngineWrapper.h"
 #include "tests/support/installation.h"
 #include "tests/support/recording_engine.h"

@@ -1,6 +1,7 @@
 // COrvelEngine binds the code module through one module-wide handle and calls its entry
 // points from TransferData and CheckData.
 #include "engine/COrvelEngine.h"
+#include "link/LinkJournal.h"
 #include "link/UnmanagedEngineWrapper.h"
 #include "tests/support/installation.h"
 #include "tests/support/recording_engine.h"

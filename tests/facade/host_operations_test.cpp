@@ -1,7 +1,9 @@
 // The host's other operations answer fixed values and leave the maps alone.
 #include "engine/COrvelEngine.h"
 #include "link/COrvelTLLink.h"
+#include "link/LinkJournal.h"
 #include "link/UnmanagedEngineWrapper.h"
+#include "platform/oleauto/variant.h"
 #include "tests/support/host_values.h"
 #include "tests/support/installation.h"
 

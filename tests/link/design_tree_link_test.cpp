@@ -1,6 +1,7 @@
 // The link to the design tree: a link that never uses its tree costs only its 40 bytes;
 // the tree comes with the first use and stays.
 #include "link/COrvelTLLink.h"
+#include "link/DesignTree.h"
 
 #include <gtest/gtest.h>
 

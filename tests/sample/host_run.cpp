@@ -1,3 +1,4 @@
+// Runs the sample host as a user runs it, and lays out installations for it.
 #include "tests/sample/host_run.h"
 
 #include <sys/wait.h>
@@ -9,8 +10,20 @@
 
 namespace fs = std::filesystem;
 
-HostRun RunHost(const fs::path& program, const std::vector<std::string>& arguments)
+extern char** environ;
+
+HostRun RunHost(const fs::path& program, const std::vector<std::string>& arguments,
+                const std::vector<std::string>& addedEnvironment)
 {
+    std::vector<std::string> variables;
+    for (char** variable = environ; *variable != nullptr; ++variable)
+        variables.emplace_back(*variable);
+    variables.insert(variables.end(), addedEnvironment.begin(), addedEnvironment.end());
+    std::vector<char*> envp;
+    for (std::string& variable : variables)
+        envp.push_back(variable.data());
+    envp.push_back(nullptr);
+
     std::vector<std::string> words{program.string()};
     words.insert(words.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
@@ -28,7 +41,7 @@ HostRun RunHost(const fs::path& program, const std::vector<std::string>& argumen
         dup2(output[1], 2);
         close(output[0]);
         close(output[1]);
-        execv(argv[0], argv.data());
+        execve(argv[0], argv.data(), envp.data());
         _exit(127);
     }
     close(output[1]);

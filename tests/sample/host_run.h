@@ -10,8 +10,10 @@ struct HostRun {
     std::string Output;  // standard output and standard error as they came
 };
 
-// Runs the program with the arguments, its working folder the test's, and waits for it.
-HostRun RunHost(const std::filesystem::path& program, const std::vector<std::string>& arguments);
+// Runs the program with the arguments, its working folder the test's, and waits for it. The
+// environment is the test's, with the given "NAME=value" entries added.
+HostRun RunHost(const std::filesystem::path& program, const std::vector<std::string>& arguments,
+                const std::vector<std::string>& addedEnvironment = {});
 
 // The sample host of the build tree.
 std::filesystem::path BuildTreeHost();

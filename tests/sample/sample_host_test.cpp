@@ -24,6 +24,7 @@ enum class Before {
     EarlierReport,       // "HX-run.txt" from an earlier run, of run number 99
     ReportPathIsFolder,  // a folder where the report "HX-run.txt" would go
     CaseIsFolder,        // a folder in place of the case file
+    OtherCasesReport,    // "a-run.txt", the report of another case "a.QXR"
 };
 
 // Where the host runs from: the build tree, or a copy of an installation in the test's
@@ -65,6 +66,14 @@ const std::string kStatusLegend =
     "status: 0 accepted or not checked, 6 missing, 9 out of the plausible range, 4 any other finding";
 const std::string kNoExtensionWarning =
     "warning: the case name '<case>' holds no \".QXR\" (in upper case), so the design run will not run";
+
+const std::string kOtherCasePath =
+    "the case file '<case>' holds \".QXR\" before the end of its name: the design run takes the name up to "
+    "its first \".QXR\" for the case, and would run the case ";
+const std::string kOtherCaseAdvice =
+    " instead. Rename the file or its folders so that \".QXR\" occurs only at the end of the name";
+const char kOtherCasesReport[] = "a-run.txt";
+const char kOtherCasesReportText[] = "the other case's report\n";
 
 const std::vector<HostCase> kHostCases = {
     // The case file's lines.
@@ -132,11 +141,11 @@ const std::vector<HostCase> kHostCases = {
      .Setup = Before::EarlierReport, .Says = {"Design run:", "run number:   5"}, .Unsaid = "run number:   99"},
     {.Name = "EarlierReportWithoutDesignModule", .Arguments = {"<case>", "5"}, .CaseFile = "HX.QXR",
      .CaseText = kGoodCase, .Setup = Before::EarlierReport, .Installation = From::WithoutDesignModule,
-     .Says = {"Design run:", "no report: there is no design module at '<folder>/XEQ/ORVEL.DLL'"}, .ExitCode = 1,
+     .Says = {"Design run:", "no report: there is no design module at '<folder>/XEQ\\ORVEL.DLL'"}, .ExitCode = 1,
      .Unsaid = "run number:   99"},
     {.Name = "NoCodeModule", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = kGoodCase,
      .Installation = From::WithoutCodeModule,
-     .Says = {"engine check not available", "no report: there is no code module at '<folder>/XEQ/ASME.DLL'"},
+     .Says = {"engine check not available", "no report: there is no code module at '<folder>/XEQ\\ASME.DLL'"},
      .ExitCode = 1},
     {.Name = "ReportPathIsAFolder", .Arguments = {"<case>"}, .CaseFile = "HX.QXR", .CaseText = kGoodCase,
      .Setup = Before::ReportPathIsFolder,
@@ -145,16 +154,21 @@ const std::vector<HostCase> kHostCases = {
     {.Name = "ReportPathIsAFolderWithTheEngineInLowerCase", .Arguments = {"<case>"}, .CaseFile = "HX.QXR",
      .CaseText = kGoodCase, .Setup = Before::ReportPathIsFolder, .Installation = From::EngineInLowerCase,
      .Says = {"no report: the report '<folder>/HX-run.txt' could not be written: Is a directory"}, .ExitCode = 1},
-    // The case path ends at the first ".QXR", and the report is named after it.
+    // The design run's case path ends at the first ".QXR": where that is not the case file
+    // given, the run would be another case's, and the host refuses before anything is touched.
     {.Name = "ExtensionTwice", .Arguments = {"<case>"}, .CaseFile = "HX.QXR.QXR", .CaseText = kGoodCase,
-     .Says = {"Design run:", "design case:  <folder>/HX.QXR\n"}},
-    // The run number is written behind the case name, but the design run reads it right
-    // behind the first ".QXR": a run number given for a name that goes on is warned of first.
+     .Says = {kOtherCasePath + "'<folder>/HX.QXR'" + kOtherCaseAdvice}, .ExitCode = 2, .Unsaid = "Design run:"},
     {.Name = "ExtensionTwiceWithARunNumber", .Arguments = {"<case>", "5"}, .CaseFile = "HX.QXR.QXR",
-     .CaseText = kGoodCase,
-     .Says = {"warning: the case name '<case>' goes on after its first \".QXR\", so the design run reads its "
-              "run number from the text there, '.QXR5', and not the run number 5 given",
-              "Design run:", "run number:   0\n"}},
+     .CaseText = kGoodCase, .Says = {kOtherCasePath + "'<folder>/HX.QXR'" + kOtherCaseAdvice}, .ExitCode = 2,
+     .Unsaid = "Design run:"},
+    {.Name = "ExtensionInAFolderName", .Arguments = {"<case>"}, .CaseFile = "a.QXR.d/case.QXR",
+     .CaseText = kGoodCase, .Setup = Before::OtherCasesReport,
+     .Says = {kOtherCasePath + "'<folder>/a.QXR'" + kOtherCaseAdvice}, .ExitCode = 2,
+     .Unsaid = "other case's report"},
+    {.Name = "ExtensionInAFolderNameWithARunNumber", .Arguments = {"<case>", "5"}, .CaseFile = "a.QXR.d/case.QXR",
+     .CaseText = kGoodCase, .Setup = Before::OtherCasesReport,
+     .Says = {kOtherCasePath + "'<folder>/a.QXR'" + kOtherCaseAdvice}, .ExitCode = 2,
+     .Unsaid = "other case's report"},
     // A case name without ".QXR", which the module seeks case-sensitively, is warned of first.
     {.Name = "LowerCaseExtension", .Arguments = {"<case>"}, .CaseFile = "hx.qxr", .CaseText = kGoodCase,
      .Says = {kNoExtensionWarning, "Design case", "no report: the case name holds no \".QXR\""}, .ExitCode = 1},
@@ -206,8 +220,12 @@ protected:
         const HostCase& c = GetParam();
         if (c.Setup == Before::CaseIsFolder)
             fs::create_directories(Folder() / c.CaseFile);
-        else if (c.CaseFile[0] != '\0')
+        else if (c.CaseFile[0] != '\0') {
+            fs::create_directories((Folder() / c.CaseFile).parent_path());
             std::ofstream(Folder() / c.CaseFile, std::ios::binary) << c.CaseText;
+        }
+        if (c.Setup == Before::OtherCasesReport)
+            std::ofstream(Folder() / kOtherCasesReport) << kOtherCasesReportText;
         if (c.Setup == Before::EarlierReport)
             std::ofstream(Folder() / "HX-run.txt") << "design case:  HX.QXR\nrun number:   99\n";
         if (c.Setup == Before::ReportPathIsFolder)
@@ -247,10 +265,40 @@ TEST_P(SampleHostBadInputTest, SaysWhatHappened)
     if (!c.Unsaid.empty()) {
         EXPECT_EQ(run.Output.find(Expanded(c.Unsaid)), std::string::npos) << run.Output;
     }
+    if (c.Setup == Before::OtherCasesReport) {
+        std::ifstream report(Folder() / kOtherCasesReport);
+        std::ostringstream text;
+        text << report.rdbuf();
+        EXPECT_EQ(text.str(), kOtherCasesReportText) << "another case's report is left as it was";
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SampleHostBadInputTest, ::testing::ValuesIn(kHostCases),
                          [](const auto& testParam) { return std::string(testParam.param.Name); });
+
+// A module whose path holds no "XEQ" seeks the engine by the relative path "XEQ\ASME.DLL",
+// which the loader's search finds in the program's folder before the working folder. The
+// host says which module is missing as the loader finds them, not by its own look-up.
+TEST_F(SampleHost, SaysWhichEngineModuleTheLoadersSearchDoesNotFind)
+{
+    fs::create_directories(Folder() / "lib");
+    fs::create_directories(Folder() / "XEQ");
+    fs::copy_file(QUILL_MODULE_FILE, Folder() / "lib" / fs::path(QUILL_MODULE_FILE).filename());
+    fs::copy_file(QUILL_LINK_FILE, Folder() / "lib" / fs::path(QUILL_LINK_FILE).filename());
+    fs::copy_file(QUILL_SAMPLE_ASME, Folder() / "XEQ" / fs::path(QUILL_SAMPLE_ASME).filename());
+    const fs::path host = Folder() / fs::path(QUILL_SAMPLE_HOST).filename();
+    fs::copy_file(QUILL_SAMPLE_HOST, host);
+    const fs::path file = Folder() / "HX.QXR";
+    std::ofstream(file) << kGoodCase;
+
+    // The test's working folder is not the program's, and holds no XEQ folder.
+    ASSERT_FALSE(fs::exists(fs::current_path() / "XEQ"));
+    const HostRun run = RunHost(host, {file.string()}, {"LD_LIBRARY_PATH=" + (Folder() / "lib").string()});
+    EXPECT_EQ(run.ExitCode, 1) << run.Output;
+    EXPECT_NE(run.Output.find("engine check done"), std::string::npos) << run.Output;
+    EXPECT_NE(run.Output.find("no report: there is no design module at 'XEQ\\ORVEL.DLL'"), std::string::npos)
+        << run.Output;
+}
 
 TEST_F(SampleHost, RunsACaseEndToEnd)
 {

@@ -1,3 +1,4 @@
+// Helpers that put values into a host map and read them back.
 #include "tests/support/host_values.h"
 
 void HoldScalar(ScalarMap& map, const char* name, std::optional<double> value, short source)

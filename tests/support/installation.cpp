@@ -1,5 +1,7 @@
+// Real installation trees made in temporary folders.
 #include "tests/support/installation.h"
 #include "tests/support/temporary_folder.h"
+#include "tests/support/without_proc.h"
 
 #include <gtest/gtest.h>
 
@@ -48,6 +50,14 @@ fs::path HostProgram(const fs::path& root, const InstallationLayout& layout)
     return root / layout.HostProgramFolder / ThisProgram().filename();
 }
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kAddressSanitizer = true;
+#elif defined(__has_feature)
+constexpr bool kAddressSanitizer = __has_feature(address_sanitizer);
+#else
+constexpr bool kAddressSanitizer = false;
+#endif
+
 int RunChild(const fs::path& root, const InstallationLayout& layout, const fs::path& output)
 {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -80,6 +90,8 @@ int RunChild(const fs::path& root, const InstallationLayout& layout, const fs::p
         dup2(out, 2);
         if (chdir(working.c_str()) != 0)
             _exit(126);
+        if (layout.WithoutProc && !HideProc())
+            _exit(NoPrivateNamespace);
         execve(program.c_str(), argv, envp.data());
         _exit(127);
     }
@@ -172,8 +184,15 @@ void RunInInstallation(const InstallationLayout& layout, const std::function<voi
         return;
     }
 
+    if (layout.WithoutProc && kAddressSanitizer)
+        GTEST_SKIP() << "AddressSanitizer reads its options, and at exit the threads, from /proc, which the test hides";
     const fs::path root = NewTemporaryFolder("quill-test");
     const fs::path moduleFolder = root / layout.ModuleFolder;
+    if (!layout.ModuleFolderLinksTo.empty()) {
+        fs::create_directories(root / layout.ModuleFolderLinksTo);
+        fs::create_directory_symlink(fs::relative(root / layout.ModuleFolderLinksTo, moduleFolder.parent_path()),
+                                     moduleFolder);
+    }
     CopyInto(QUILL_MODULE_FILE, moduleFolder / fs::path(QUILL_MODULE_FILE).filename());
     CopyInto(QUILL_LINK_FILE, moduleFolder / fs::path(QUILL_LINK_FILE).filename());
     for (const auto& engine : layout.Engines)
@@ -184,6 +203,11 @@ void RunInInstallation(const InstallationLayout& layout, const std::function<voi
 
     const fs::path output = root / "child-output.txt";
     const int exitCode = RunChild(root, layout, output);
+    if (layout.WithoutProc && exitCode == NoPrivateNamespace) {
+        std::error_code ignored;
+        fs::remove_all(root, ignored);
+        GTEST_SKIP() << "this machine allows no private mount namespace, in which the test would hide /proc";
+    }
     EXPECT_EQ(exitCode, 0) << "the test failed in its installation " << root << ":\n" << ReadFile(output);
     EXPECT_TRUE(fs::exists(root / "child-ran")) << "the test body did not run in its installation:\n"
                                                  << ReadFile(output);

@@ -10,6 +10,9 @@
 struct InstallationLayout {
     // Folder of the module (and of the link library beside it), relative to the tree's root.
     std::string ModuleFolder = "XEQ";
+    // Empty: the module folder is a folder. Otherwise it is a symbolic link to this folder,
+    // written relative to the root, as package managers and side-by-side installs lay it out.
+    std::string ModuleFolderLinksTo;
     // Engine modules to place: the recording engine's file name and its path in the tree.
     struct Engine {
         std::string RecordingFileName;  // such as "recording_asme"
@@ -26,6 +29,9 @@ struct InstallationLayout {
     // Whether the host program links the module, and so has loaded it before the body runs.
     // A host that does not lets the body load it.
     bool HostLinksModule = true;
+    // Whether the child runs without /proc: in a private mount namespace with an empty
+    // folder over /proc. The test is skipped where the machine allows no such namespace.
+    bool WithoutProc = false;
 };
 
 // The usual layout: module and recording engines in <root>/XEQ.

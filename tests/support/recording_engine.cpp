@@ -1,3 +1,4 @@
+// Reaches the blocks of a loaded recording engine.
 #include "tests/support/recording_engine.h"
 
 #include <dlfcn.h>

@@ -1,5 +1,6 @@
 // TransferScalarFloat's force and direction arguments, on a host map directly.
 #include "dictionary/scalar_transfer.h"
+#include "link/LinkJournal.h"
 #include "link/UnmanagedEngineWrapper.h"
 #include "tests/support/host_values.h"
 

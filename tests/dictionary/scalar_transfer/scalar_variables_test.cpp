@@ -1,6 +1,7 @@
 // The walk of the scalar variable table, called directly on blocks of the test's own.
-#include "dictionary/scalar_variables.h"
 #include "dictionary/engine_blocks.h"
+#include "dictionary/scalar_variables.h"
+#include "link/LinkJournal.h"
 #include "link/UnmanagedEngineWrapper.h"
 #include "tests/support/host_values.h"
 
@@ -21,7 +22,8 @@ protected:
     {
         for (float& value : values)
             value = NoValue;
-        BlockPointerCallback(values, statuses, nullptr);
+        ValueBlockAddress = values;
+        StatusBlockAddress = statuses;
         LinkJournal::Clear();
     }
     void TearDown() override { LinkJournal::Disable(); }

@@ -2,6 +2,7 @@
 // the engine's blocks, through the real module and a recording engine.
 #include "dictionary/tables/scalar_variable_table.h"
 #include "engine/COrvelEngine.h"
+#include "link/LinkJournal.h"
 #include "link/UnmanagedEngineWrapper.h"
 #include "tests/support/host_values.h"
 #include "tests/support/installation.h"

@@ -105,7 +105,8 @@ TEST(ArrayVariablesTransfer, LeavesTheEngineBlocksAlone)
 {
     std::vector<float> values(SlotCount, 3.0f);
     std::vector<StatusEntry> statuses(SlotCount, StatusEntry{7, {1, 2, 3, 4}});
-    BlockPointerCallback(values.data(), statuses.data(), nullptr);
+    ValueBlockAddress = values.data();
+    StatusBlockAddress = statuses.data();
     ScalarMap map;
     Hold(map, NamesOf(ArrayVariableTable), HeldValue{});
 
@@ -119,7 +120,8 @@ TEST(ArrayVariablesTransfer, LeavesTheEngineBlocksAlone)
     EXPECT_EQ(Read(map, "PartNumber"), HeldValue{});
     EXPECT_TRUE(AllZero(LocalValueBlock, sizeof LocalValueBlock));
     EXPECT_TRUE(AllZero(LocalStatusBlock, sizeof LocalStatusBlock));
-    BlockPointerCallback(nullptr, nullptr, nullptr);
+    ValueBlockAddress = nullptr;
+    StatusBlockAddress = nullptr;
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// A host map holding a list of names, read with the link's own members.
 #include "host_map_fixture.h"
 
 #include "link/LinkJournal.h"

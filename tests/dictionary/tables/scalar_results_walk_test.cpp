@@ -93,7 +93,8 @@ TEST(ScalarResultsTransfer, ANameOfTheScalarVariableTableGetsZeroNotItsSlotsValu
 {
     std::vector<float> values(SlotCount, 123.0f);
     std::vector<StatusEntry> statuses(SlotCount, StatusEntry{7, {}});
-    BlockPointerCallback(values.data(), statuses.data(), nullptr);
+    ValueBlockAddress = values.data();
+    StatusBlockAddress = statuses.data();
     ScalarMap map;
     Hold(map, "DesPressSS", HeldValue{5.0, SourceEngine, 0});
 
@@ -103,7 +104,8 @@ TEST(ScalarResultsTransfer, ANameOfTheScalarVariableTableGetsZeroNotItsSlotsValu
     EXPECT_TRUE(std::all_of(values.begin(), values.end(), [](float v) { return v == 123.0f; }));
     EXPECT_TRUE(std::all_of(statuses.begin(), statuses.end(), [](const StatusEntry& s) { return s.Code == 7; }));
     EXPECT_TRUE(ResultBlockIsZero());
-    BlockPointerCallback(nullptr, nullptr, nullptr);
+    ValueBlockAddress = nullptr;
+    StatusBlockAddress = nullptr;
 }
 
 TEST(ScalarResultsTransfer, NamesAreLookedUpExactlyAsWritten)

@@ -1,3 +1,4 @@
+// The rules the dictionary's tables are checked against.
 #include "table_rules.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // The one-element member's index rule and the status range member.
 #include "dictionary/array_transfer.h"
+#include "link/LinkJournal.h"
 #include "tests/dictionary/typed_transfer/host_values.h"
 #include "tests/dictionary/typed_transfer/journal_view.h"
 

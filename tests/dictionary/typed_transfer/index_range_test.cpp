@@ -1,5 +1,6 @@
 // Index ranges of the range members: order, buffer positions, and the non-empty size bound.
 #include "dictionary/array_transfer.h"
+#include "link/LinkJournal.h"
 #include "tests/dictionary/typed_transfer/host_values.h"
 #include "tests/dictionary/typed_transfer/journal_view.h"
 

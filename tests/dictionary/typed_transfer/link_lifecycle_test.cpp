@@ -4,6 +4,7 @@
 #include "dictionary/noop_transfer.h"
 #include "dictionary/scalar_transfer.h"
 #include "dictionary/typed_scalar_transfer.h"
+#include "link/LinkJournal.h"
 #include "tests/dictionary/typed_transfer/host_values.h"
 #include "tests/dictionary/typed_transfer/journal_view.h"
 

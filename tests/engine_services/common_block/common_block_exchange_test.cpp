@@ -5,6 +5,7 @@
 
 #include "engine_services/common_block/snapshot_allocation.h"
 #include "link/COrvelTLLink.h"
+#include "link/DesignTree.h"
 #include "link/LinkJournal.h"
 #include "tests/support/guarded_memory.h"
 #include "tests/support/parameter_names.h"

@@ -2,8 +2,12 @@
 // design case and checks what came back.
 //
 //     consumer_host <case folder> <installation prefix as the module must find it>
+// A host's own headers come first, and may define TRUE and FALSE as the platform does.
+#include "host_c_library.h"
+
 #include "engine/COrvelEngine.h"
 #include "link/UnmanagedEngineWrapper.h"
+#include "platform/oleauto/variant.h"  // for EngineFunction's argument
 
 #if defined(_WIN32)
 #include <windows.h>
@@ -89,6 +93,8 @@ int main(int argc, char** argv)
         const auto engine = std::make_unique<COrvelEngine>();
         Expect(engine->TransferData(&scalars, &arrays), "TransferData answers true");
         Expect(engine->CheckData(&scalars, &arrays), "CheckData answers true");
+        VARIANT argument{};
+        Expect(engine->EngineFunction(7, argument) == 0, "EngineFunction answers 0");
         engine->SetFileName(caseName.data());
         engine->Execute();
     }

@@ -2,15 +2,18 @@
 // real unload, module handles and file names found as the platform finds them.
 #include "platform/loader/module_loading.h"
 #include "tests/support/temporary_folder.h"
+#include "tests/support/without_proc.h"
 
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstring>
+#include <iterator>
 #include <filesystem>
 #include <ostream>
 #include <stdexcept>
@@ -323,6 +326,44 @@ TEST_F(ModuleTree, FileNameOfAModuleLoadedByARelativePathIgnoresTheWorkingFolder
     EXPECT_EQ(GetModuleHandleA((root / "inst/XEQ/recording_asme.DLL").c_str()), module);
     EXPECT_EQ(GetModuleHandleA((root / "elsewhere/inst/XEQ/recording_asme.DLL").c_str()), nullptr);
     dlclose(loaded);
+}
+
+// Without /proc the loader's own records still give a loaded module's handle, as the
+// platform needs no path for it; the file name of a module loaded by a relative path from
+// another working folder cannot be told then, and is not guessed from the working folder now.
+TEST_F(ModuleTree, WithoutProcALoadedModuleStillHasItsHandle)
+{
+    Place("inst/XEQ/recording_asme.DLL");
+    Place("elsewhere/inst/XEQ/recording_asme.DLL");
+    fs::current_path(root);
+    enum Outcome { Passed, NotLoaded, NoHandle, OtherHandle, GuessedFileName, NoFolder };
+    const pid_t child = fork();
+    if (child == 0) {
+        if (!HideProc())
+            _exit(NoPrivateNamespace);
+        void* loaded = dlopen("inst/XEQ/recording_asme.DLL", RTLD_NOW);
+        if (loaded == nullptr)
+            _exit(NotLoaded);
+        if (chdir("elsewhere") != 0)
+            _exit(NoFolder);
+        HMODULE module = GetModuleHandleA("RECORDING_ASME.DLL");
+        if (module == nullptr)
+            _exit(NoHandle);
+        if (static_cast<void*>(module) != loaded)
+            _exit(OtherHandle);
+        char path[4096];
+        // _exit: the leak checker at exit would read /proc.
+        _exit(GetModuleFileNameA(module, path, sizeof path) == 0 ? Passed : GuessedFileName);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == NoPrivateNamespace)
+        GTEST_SKIP() << "this machine allows no private mount namespace, in which the test would hide /proc";
+    const char* outcomes[] = {"passed", "not loaded", "no handle", "another module's handle",
+                              "a file name guessed", "no folder 'elsewhere'"};
+    const auto outcome = static_cast<std::size_t>(WEXITSTATUS(status));
+    EXPECT_EQ(outcome, std::size_t{Passed}) << (outcome < std::size(outcomes) ? outcomes[outcome] : "crashed");
 }
 
 TEST_F(ModuleTree, FileNameIsNormal)
