@@ -12,6 +12,9 @@ constexpr UINT CP_THREAD_ACP = 3;
 constexpr UINT CP_UTF8 = 65001;
 constexpr UINT AnsiCodePage = 1252;
 
+// WideCharToMultiByte: only characters that convert back unchanged, no best fit.
+constexpr DWORD WC_NO_BEST_FIT_CHARS = 0x00000400;
+
 int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int cbMultiByte,
                         LPWSTR lpWideCharStr, int cchWideChar);
 
