@@ -5,6 +5,9 @@
 // needed, and a destination that is too small answers 0. Every failure answers 0 and sets
 // the thread's last error: ERROR_INSUFFICIENT_BUFFER for a destination too small,
 // ERROR_INVALID_PARAMETER otherwise, a code page that is not available included.
+// WideCharToMultiByte to the ANSI code page maps a character without a byte of its own by
+// the platform's best fit (U+0100 gives 'A') unless WC_NO_BEST_FIT_CHARS forbids it, and
+// to the default character otherwise.
 #include "platform/win_types.h"
 
 constexpr UINT CP_ACP = 0;

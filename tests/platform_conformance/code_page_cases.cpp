@@ -30,10 +30,15 @@ constexpr ToWideCase WideCases[] = {
 
 constexpr ToNarrowCase NarrowCases[] = {
     {"WideToAnsi", CP_ACP, 0, u"A\u20AC\u00E9\u0178", nullptr, true, Room, 4, "A\x80\xE9\x9F", FALSE},
+    {"WideToAnsiBestFit", CP_ACP, 0, u"\u0100\u0107\u221E\uFF21\u2018", nullptr, true, Room, 5, "Ac8A\x91", FALSE},
+    {"WideToAnsiBestFitOfLettersAndSigns", CP_ACP, 0, u"\u0141\u0131\u2264\u3000\u2500", nullptr, true, Room, 5,
+     "Li= -", FALSE},
     {"WideToAnsiWithBestFitForbidden", CP_ACP, WC_NO_BEST_FIT_CHARS, u"\u0100\u00E9", nullptr, true, Room, 2, "?\xE9",
      TRUE},
     {"WideToAnsiWithoutAnyFit", CP_ACP, 0, u"\u0391\u4E2D", nullptr, true, Room, 2, "??", TRUE},
     {"WideToAnsiWithOwnDefault", CP_ACP, 0, u"x\u4E2D", "*", true, Room, 2, "x*", TRUE},
+    {"WideToAnsiFullwidthQuestionMark", CP_ACP, 0, u"\uFF1F", nullptr, true, Room, 1, "?", FALSE,
+     0, WineCallsFullwidthQuestionMarkADefault},
     {"WideToAnsiCountAsked", CP_ACP, 0, u"abc", nullptr, false, 0, 3, ""},
     {"WideToAnsiIntoTooSmallRoom", CP_ACP, 0, u"abc", nullptr, false, 2, 0, "", FALSE, ERROR_INSUFFICIENT_BUFFER},
     {"WideToUtf8", CP_UTF8, 0, u"\u00E9\u20AC", nullptr, false, Room, 5, "\xC3\xA9\xE2\x82\xAC"},

@@ -75,4 +75,11 @@ TEST_F(UnitRecordsUnderACommaLocale, NumbersAndTheirTextsAreThoseOfTheCLocale)
     EXPECT_EQ(whole, 2) << "2.5 rounds half to even";
 }
 
+TEST_F(UnitRecordConversions, TextOutsideTheAnsiCodePageReadsByTheBestFit)
+{
+    Feed(1, StringRecord(4, u"\u0100 \u221E\u4E2D"));
+    ASSERT_EQ(RewindUnit(1), 1);
+    EXPECT_EQ(ReadText(4), "A 8?") << "best fits where the platform has them, else the default character";
+}
+
 }  // namespace
