@@ -101,14 +101,26 @@ constexpr ConversionCase Cases[] = {
     // DECIMAL values.
     {"DecimalToText", Decimal(1, DECIMAL_NEG, 0, 15), VT_BSTR, S_OK, Text(u"-1.5")},
     {"LargeDecimalToText", Decimal(0, 0, 1, 0), VT_BSTR, S_OK, Text(u"18446744073709551616")},
+    {"DecimalToDouble", Decimal(1, DECIMAL_NEG, 0, 15), VT_R8, S_OK, Real(VT_R8, -1.5)},
+    {"DecimalToLongRoundsToEven", Decimal(1, DECIMAL_NEG, 0, 15), VT_I4, S_OK, Whole(VT_I4, -2)},
 
     // Text to numbers: every form the platform's number parser reads with its standard flags.
     {"TextToDouble", Text(u"1.5"), VT_R8, S_OK, Real(VT_R8, 1.5)},
     {"TextWithBlanksAroundToDouble", Text(u" \t-1.5e2\t "), VT_R8, S_OK, Real(VT_R8, -150)},
+    {"TextWithBlankAfterSignToDouble", Text(u"+ 0"), VT_R8, S_OK, Real(VT_R8, 0)},
     {"TextWithTwoSignsIsNoNumber", Text(u"+ +0"), VT_R8, DISP_E_TYPEMISMATCH, None},
+    {"TextWithTrailingMinusToDouble", Text(u"5-"), VT_R8, S_OK, Real(VT_R8, -5)},
     {"TextWithSignsBeforeAndAfterIsNoNumber", Text(u"-5-"), VT_R8, DISP_E_TYPEMISMATCH, None},
+    {"TextInParenthesesToDouble", Text(u"(5)"), VT_R8, S_OK, Real(VT_R8, -5)},
     {"TextWithOpenParenthesisOnlyIsNoNumber", Text(u"(5"), VT_R8, DISP_E_TYPEMISMATCH, None},
     {"EmptyParenthesesAreNoNumber", Text(u"()"), VT_R8, DISP_E_TYPEMISMATCH, None},
+    {"TextWithThousandsToDouble", Text(u"1,000.5"), VT_R8, S_OK, Real(VT_R8, 1000.5)},
+    {"TextWithCurrencySymbolToDouble", Text(u"$11"), VT_R8, S_OK, Real(VT_R8, 11)},
+    {"TextWithCurrencyAndThousandsToDouble", Text(u"$1,234.5"), VT_R8, S_OK, Real(VT_R8, 1234.5)},
+    {"HexadecimalTextToDouble", Text(u"&HF800"), VT_R8, S_OK, Real(VT_R8, 63488)},
+    {"OctalTextToDouble", Text(u"&o777"), VT_R8, S_OK, Real(VT_R8, 511)},
+    {"HexadecimalTextToLong", Text(u"&h0abcd"), VT_I4, S_OK, Whole(VT_I4, 0xabcd)},
+    {"HexadecimalTextToLongKeepsTheBits", Text(u"&HFFFFFFFF"), VT_I4, S_OK, Whole(VT_I4, -1)},
     {"HexadecimalTextWithoutDigitsIsNoNumber", Text(u"&H"), VT_R8, DISP_E_TYPEMISMATCH, None},
     {"CHexadecimalIsNoNumber", Text(u"0x10"), VT_R8, DISP_E_TYPEMISMATCH, None},
     {"TextWithLeadingZeroIsDecimal", Text(u"0100"), VT_I4, S_OK, Whole(VT_I4, 100)},
@@ -128,17 +140,25 @@ constexpr ConversionCase Cases[] = {
     {"TextToText", Text(u"\u00E9t\u00E9"), VT_BSTR, S_OK, Text(u"\u00E9t\u00E9")},
 
     // Text to 64-bit integers and currency: exact, never through a double.
+    {"LargestLongLongText", Text(u"9223372036854775807"), VT_I8, S_OK, Whole(VT_I8, 9223372036854775807)},
     {"SmallestLongLongText", Text(u"-9223372036854775808"), VT_I8, S_OK, Whole(VT_I8, -9223372036854775807 - 1)},
     {"LongLongTextBeyondRangeOverflows", Text(u"9223372036854775808"), VT_I8, DISP_E_OVERFLOW, None},
+    {"LargestUnsignedLongLongText", Text(u"18446744073709551615"), VT_UI8, S_OK, Whole(VT_UI8, -1)},
     {"UnsignedLongLongTextBeyondRangeOverflows", Text(u"18446744073709551616"), VT_UI8, DISP_E_OVERFLOW, None},
+    {"TextToCurrencyIsExact", Text(u"12345678901234.5678"), VT_CY, S_OK, Whole(VT_CY, 123456789012345678),
+     WineReadsCurrencyThroughDouble},
+    {"LargestCurrencyText", Text(u"922337203685477.5807"), VT_CY, S_OK, Whole(VT_CY, 9223372036854775807),
+     WineReadsCurrencyThroughDouble},
     {"CurrencyTextBeyondRangeOverflows", Text(u"922337203685477.5808"), VT_CY, DISP_E_OVERFLOW, None},
     {"TextToCurrency", Text(u"1.5"), VT_CY, S_OK, Whole(VT_CY, 15000)},
 
     // 64-bit integers to currency: whole units below 922337203685477 in magnitude.
     {"LongLongJustInCurrencyRange", Whole(VT_I8, 922337203685476), VT_CY, S_OK,
      Whole(VT_CY, 922337203685476 * CurrencyUnit)},
+    {"LongLongAboveCurrencyRangeOverflows", Whole(VT_I8, 922337203685477), VT_CY, DISP_E_OVERFLOW, None},
     {"NegativeLongLongJustInCurrencyRange", Whole(VT_I8, -922337203685476), VT_CY, S_OK,
      Whole(VT_CY, -922337203685476 * CurrencyUnit)},
+    {"NegativeLongLongBelowCurrencyRangeOverflows", Whole(VT_I8, -922337203685477), VT_CY, DISP_E_OVERFLOW, None},
 };
 
 }  // namespace
