@@ -1,8 +1,8 @@
 // VariantChangeType between the by-value types and text. A value is first read into a
-// number (whole, unsigned, real or currency), then written as the target type with the
-// platform's rounding (half to even) and range checks. Signed and unsigned integers of one
-// size, and booleans into integers, convert by their bits instead; dates and decimals have
-// texts of their own.
+// number (whole, unsigned, real or currency; a text or DECIMAL also exactly, for integer and
+// currency targets), then written as the target type with the platform's rounding (half to
+// even) and range checks. Signed and unsigned integers of one size, and booleans into
+// integers, convert by their bits instead; dates and decimals have texts of their own.
 #include <algorithm>
 #include <cmath>
 #include <cstring>
