@@ -110,7 +110,7 @@ struct Affixes {
     bool closeParenthesis = false;
     bool negative = false;
 
-    bool any() const { return sign || currency || openParenthesis; }
+    bool Any() const { return sign || currency || openParenthesis; }
     // Takes the character before the number; false for one that may not stand there.
     bool TakeLeading(char16_t c)
     {
@@ -208,16 +208,15 @@ HRESULT ParseNumber(const std::u16string& text, NumberText& number)
             return DISP_E_TYPEMISMATCH;
     }
     if (i < n && text[i] == u'&')
-        return affixes.any() ? DISP_E_TYPEMISMATCH : ParsePattern(text, i, number);
+        return affixes.Any() ? DISP_E_TYPEMISMATCH : ParsePattern(text, i, number);
 
     // Every digit, integer and fraction ones together, and how many came before the point.
     std::string digits;
-    std::size_t integerDigits = 0;
     for (; i < n && (DigitValue(text[i], 10) >= 0 || (text[i] == u',' && !digits.empty())); ++i) {
         if (text[i] != u',')
             digits.push_back(static_cast<char>(text[i]));
     }
-    integerDigits = digits.size();
+    const std::size_t integerDigits = digits.size();
     if (i < n && text[i] == u'.') {
         for (++i; i < n && DigitValue(text[i], 10) >= 0; ++i)
             digits.push_back(static_cast<char>(text[i]));
