@@ -67,7 +67,7 @@ TEST_P(PlatformConversion, AnswersAsThePlatform)
     VARIANT result;
     VariantInit(&result);
     const HRESULT answer = VariantChangeType(&result, &source, 0, row.to);
-    EXPECT_EQ(answer, row.answer) << std::hex << "answer 0x" << static_cast<ULONG>(answer);
+    EXPECT_EQ(Hex(answer), Hex(row.answer));
     if (answer == row.answer && SUCCEEDED(answer))
         ExpectValue(result, row.result);
     VariantClear(&result);

@@ -39,37 +39,47 @@ inline std::u16string UnitsOf(BSTR text)
     return units;
 }
 
+// `width` hexadecimal digits of `value`.
+inline void AppendHex(std::string& shown, unsigned long value, int width)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    for (int shift = 4 * (width - 1); shift >= 0; shift -= 4)
+        shown.push_back(digits[(value >> shift) & 0xF]);
+}
+
+// An HRESULT as the platform's documentation writes it, for comparisons that show it so.
+inline std::string Hex(HRESULT hr)
+{
+    std::string shown = "0x";
+    AppendHex(shown, static_cast<ULONG>(hr), 8);
+    return shown;
+}
+
+// A character for failure messages: ASCII as it is, others as `escape` and `width` hex digits.
+inline void AppendReadable(std::string& shown, unsigned value, const char* escape, int width)
+{
+    if (value >= 0x20 && value < 0x7F) {
+        shown.push_back(static_cast<char>(value));
+        return;
+    }
+    shown += escape;
+    AppendHex(shown, value, width);
+}
+
 // Units as readable text for failure messages: ASCII as it is, others as \uXXXX.
 inline std::string Readable(std::u16string_view text)
 {
-    static const char digits[] = "0123456789ABCDEF";
     std::string shown;
-    for (const char16_t unit : text) {
-        if (unit >= 0x20 && unit < 0x7F) {
-            shown.push_back(static_cast<char>(unit));
-            continue;
-        }
-        shown += "\\u";
-        for (int shift = 12; shift >= 0; shift -= 4)
-            shown.push_back(digits[(unit >> shift) & 0xF]);
-    }
+    for (const char16_t unit : text)
+        AppendReadable(shown, unit, "\\u", 4);
     return shown;
 }
 
 // Bytes as readable text for failure messages: ASCII as it is, others as \xXX.
 inline std::string Readable(std::string_view bytes)
 {
-    static const char digits[] = "0123456789ABCDEF";
     std::string shown;
-    for (const char byte : bytes) {
-        const auto value = static_cast<unsigned char>(byte);
-        if (value >= 0x20 && value < 0x7F) {
-            shown.push_back(byte);
-            continue;
-        }
-        shown += "\\x";
-        shown.push_back(digits[value >> 4]);
-        shown.push_back(digits[value & 0xF]);
-    }
+    for (const char byte : bytes)
+        AppendReadable(shown, static_cast<unsigned char>(byte), "\\x", 2);
     return shown;
 }

@@ -46,15 +46,6 @@ protected:
     IStream* streams[StreamHandles] = {};
 };
 
-std::string Hex(HRESULT hr)
-{
-    static const char digits[] = "0123456789ABCDEF";
-    std::string text = "0x";
-    for (int shift = 28; shift >= 0; shift -= 4)
-        text.push_back(digits[(static_cast<ULONG>(hr) >> shift) & 0xF]);
-    return text;
-}
-
 class PlatformStreamMode : public ::testing::TestWithParam<StreamModeCase>, protected FreshStorage {};
 
 TEST_P(PlatformStreamMode, CreateAnswersAsThePlatform)
