@@ -13,11 +13,13 @@ constexpr char WineTakesUsedDefaultForUtf8[] =
     "ERROR_INVALID_PARAMETER (WideCharToMultiByte's documentation: both default parameters must be NULL "
     "for CP_UTF8)";
 
+constexpr UINT Windows1252 = 1252;
 constexpr int Room = 16;
 
 constexpr ToWideCase WideCases[] = {
     {"AnsiToWide", CP_ACP, 0, "A\x80\xE9\xFF", Room, 4, u"A\u20AC\u00E9\u00FF"},
     {"AnsiUndefinedBytesToWide", CP_ACP, 0, "\x81\x8D\x8F\x90\x9D", Room, 5, u"\u0081\u008D\u008F\u0090\u009D"},
+    {"CodePage1252ToWide", Windows1252, 0, "\x80\x9F", Room, 2, u"\u20AC\u0178"},
     {"ThreadAnsiToWide", CP_THREAD_ACP, 0, "\x93q\x94", Room, 3, u"\u201Cq\u201D"},
     {"AnsiCountAsked", CP_ACP, 0, "abc", 0, 3, u""},
     {"AnsiIntoTooSmallRoom", CP_ACP, 0, "abc", 2, 0, u"", ERROR_INSUFFICIENT_BUFFER},
@@ -30,6 +32,7 @@ constexpr ToWideCase WideCases[] = {
 
 constexpr ToNarrowCase NarrowCases[] = {
     {"WideToAnsi", CP_ACP, 0, u"A\u20AC\u00E9\u0178", nullptr, true, Room, 4, "A\x80\xE9\x9F", FALSE},
+    {"WideToCodePage1252", Windows1252, 0, u"\u20AC\u0178", nullptr, true, Room, 2, "\x80\x9F", FALSE},
     {"WideToAnsiBestFit", CP_ACP, 0, u"\u0100\u0107\u221E\uFF21\u2018", nullptr, true, Room, 5, "Ac8A\x91", FALSE},
     {"WideToAnsiBestFitOfLettersAndSigns", CP_ACP, 0, u"\u0141\u0131\u2264\u3000\u2500", nullptr, true, Room, 5,
      "Li= -", FALSE},

@@ -9,8 +9,8 @@ constexpr char WineWritesSmallRealsWithExponent[] =
     "Wine writes 5.6789E-05; the platform writes a double in fixed notation down to about 1E-11 "
     "(its recorded VarBstrFromR8 results)";
 constexpr char WineReadsCurrencyThroughDouble[] =
-    "Wine reads text into currency through a double; the platform's currency conversions are exact "
-    "(its recorded VarCyFrom* results: currency holds +-922337203685477.5807 exactly)";
+    "Wine reads text into currency through a double; the platform's conversions into currency are exact up "
+    "to +-922337203685477.5807 (its recorded behaviour)";
 
 constexpr Value None{};
 constexpr LONGLONG CurrencyUnit = 10000;
@@ -33,6 +33,7 @@ constexpr ConversionCase Cases[] = {
     {"ShortToLong", Whole(VT_I2, -12345), VT_I4, S_OK, Whole(VT_I4, -12345)},
     {"LongToText", Whole(VT_I4, -2147483647 - 1), VT_BSTR, S_OK, Text(u"-2147483648")},
     {"LongToDouble", Whole(VT_I4, 2147483647), VT_R8, S_OK, Real(VT_R8, 2147483647.0)},
+    {"LongToLong", Whole(VT_I4, -5), VT_I4, S_OK, Whole(VT_I4, -5)},
     {"SignedByteToText", Whole(VT_I1, -128), VT_BSTR, S_OK, Text(u"-128")},
     {"SignedByteToDouble", Whole(VT_I1, -128), VT_R8, S_OK, Real(VT_R8, -128)},
     {"SignedByteToLong", Whole(VT_I1, -128), VT_I4, S_OK, Whole(VT_I4, -128)},
@@ -75,6 +76,7 @@ constexpr ConversionCase Cases[] = {
      WineWritesSmallRealsWithExponent},
     {"TinyDoubleToText", Real(VT_R8, 5.6789e-12), VT_BSTR, S_OK, Text(u"5.6789E-12")},
     {"NegativeDoubleToText", Real(VT_R8, -1.5), VT_BSTR, S_OK, Text(u"-1.5")},
+    {"DoubleToDouble", Real(VT_R8, -0.1), VT_R8, S_OK, Real(VT_R8, -0.1)},
     {"DoubleHalfToLongRoundsToEven", Real(VT_R8, 2.5), VT_I4, S_OK, Whole(VT_I4, 2)},
     {"DoubleNegativeHalfToLongRoundsToEven", Real(VT_R8, -1.5), VT_I4, S_OK, Whole(VT_I4, -2)},
     {"DoubleJustInRangeToLong", Real(VT_R8, 2147483647.49), VT_I4, S_OK, Whole(VT_I4, 2147483647)},
