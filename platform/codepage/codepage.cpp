@@ -145,7 +145,7 @@ int MultiByteToWideChar(UINT CodePage, DWORD, LPCSTR lpMultiByteStr, int cbMulti
     return sink.Result();
 }
 
-int WideCharToMultiByte(UINT CodePage, DWORD, LPCWSTR lpWideCharStr, int cchWideChar, LPSTR lpMultiByteStr,
+int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int cchWideChar, LPSTR lpMultiByteStr,
                         int cbMultiByte, LPCSTR lpDefaultChar, BOOL* lpUsedDefaultChar)
 {
     const Encoding encoding = EncodingOf(CodePage);
@@ -169,7 +169,9 @@ int WideCharToMultiByte(UINT CodePage, DWORD, LPCWSTR lpWideCharStr, int cchWide
     for (int i = 0; i < length && !sink.overflow; ++i) {
         const char16_t unit = lpWideCharStr[i];
         if (encoding == Encoding::Ansi) {
-            const auto byte = UnicodeToWindows1252(unit);
+            auto byte = UnicodeToWindows1252(unit);
+            if (!byte && (dwFlags & WC_NO_BEST_FIT_CHARS) == 0)
+                byte = BestFitToWindows1252(unit);
             if (byte) {
                 sink.Put(static_cast<char>(*byte));
             } else {

@@ -1,10 +1,13 @@
-// The Windows-1252 table, built once through glibc's iconv.
+// The Windows-1252 table through glibc's iconv, and the platform's best fit beside it.
 #include "platform/codepage/windows1252.h"
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <array>
 #include <unordered_map>
+
+#include "platform/codepage/windows1252_best_fit.h"
 
 namespace {
 
@@ -65,4 +68,14 @@ std::optional<BYTE> UnicodeToWindows1252(char16_t unit)
     if (found == map.end())
         return std::nullopt;
     return found->second;
+}
+
+std::optional<BYTE> BestFitToWindows1252(char16_t unit)
+{
+    const BestFit* const end = Windows1252BestFits + Windows1252BestFitCount;
+    const BestFit* const found =
+        std::lower_bound(Windows1252BestFits, end, unit, [](const BestFit& fit, char16_t u) { return fit.unit < u; });
+    if (found == end || found->unit != unit)
+        return std::nullopt;
+    return found->byte;
 }

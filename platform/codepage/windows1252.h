@@ -12,3 +12,5 @@ bool Windows1252Available();
 // Only while the code page is available.
 char16_t Windows1252ToUnicode(BYTE byte);
 std::optional<BYTE> UnicodeToWindows1252(char16_t unit);
+// The byte that stands in for a unit without one of its own, by the platform's best fit.
+std::optional<BYTE> BestFitToWindows1252(char16_t unit);

@@ -16,6 +16,11 @@ namespace {
 
 constexpr DWORD AccessMask = 0x3;
 constexpr DWORD ShareMask = 0x70;
+// Every bit that some STGM flag uses: access, share, STGM_CREATE, STGM_TRANSACTED,
+// STGM_CONVERT, STGM_PRIORITY, STGM_NOSCRATCH, STGM_NOSNAPSHOT, STGM_DIRECT_SWMR,
+// STGM_DELETEONRELEASE and STGM_SIMPLE. A mode with any other bit is no mode.
+constexpr DWORD ModeBits = AccessMask | ShareMask | 0x00001000 | 0x00010000 | 0x00020000 | 0x00040000 |
+                           0x00100000 | 0x00200000 | 0x00400000 | 0x04000000 | 0x08000000;
 constexpr std::size_t MaxNameUnits = 31;
 
 struct StreamElement {
@@ -63,10 +68,13 @@ HRESULT CheckName(const OLECHAR* name, std::u16string& out)
 
 HRESULT CheckStreamMode(DWORD mode)
 {
-    if ((mode & AccessMask) == AccessMask)
+    if ((mode & ~ModeBits) != 0 || (mode & AccessMask) == AccessMask)
         return STG_E_INVALIDFLAG;
     if ((mode & ShareMask) != STGM_SHARE_EXCLUSIVE)
         return STG_E_INVALIDFLAG;
+    // Streams are neither transacted nor deleted on release, whether created or opened.
+    if ((mode & (STGM_TRANSACTED | STGM_DELETEONRELEASE)) != 0)
+        return STG_E_INVALIDFUNCTION;
     return S_OK;
 }
 
@@ -259,8 +267,6 @@ public:
         std::u16string name;
         if (const HRESULT hr = CheckStreamNameAndMode(pwcsName, grfMode, name); FAILED(hr))
             return hr;
-        if ((grfMode & STGM_TRANSACTED) != 0)
-            return STG_E_INVALIDFUNCTION;
         if (!CanWrite(mode_))
             return STG_E_ACCESSDENIED;
         auto existing = Find(name);
@@ -288,8 +294,6 @@ public:
         std::u16string name;
         if (const HRESULT hr = CheckStreamNameAndMode(pwcsName, grfMode, name); FAILED(hr))
             return hr;
-        if ((grfMode & (STGM_TRANSACTED | STGM_DELETEONRELEASE)) != 0)
-            return STG_E_INVALIDFUNCTION;
         if ((grfMode & STGM_CREATE) != 0)
             return STG_E_INVALIDFLAG;
         if (CanWrite(grfMode) && !CanWrite(mode_))

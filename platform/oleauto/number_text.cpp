@@ -20,11 +20,6 @@ constexpr int ExactDigits = 780;
 // first non-zero digit out of range either way, so the cap changes no result.
 constexpr long long ExponentMargin = 400;
 
-bool IsDigit(char16_t c)
-{
-    return c >= u'0' && c <= u'9';
-}
-
 bool IsBlank(char16_t c)
 {
     return c == u' ' || c == u'\t';
@@ -78,21 +73,99 @@ std::string ExponentText(int exponent)
     return std::string("E") + (exponent < 0 ? '-' : '+') + digits;
 }
 
-// Appends the digits from text[i] on to `into` and answers how many there were.
-std::size_t TakeDigits(const std::u16string& text, std::size_t& i, std::string& into)
+constexpr ULONGLONG LargestMagnitude = ~ULONGLONG{0};
+
+bool IsSign(char16_t c)
 {
-    const std::size_t first = i;
-    for (; i < text.size() && IsDigit(text[i]); ++i)
-        into.push_back(static_cast<char>(text[i]));
-    return i - first;
+    return c == u'+' || c == u'-';
 }
 
-// The power of ten of a number's first non-zero digit: its digits (integer and fraction
-// ones together, `integerDigits` of them before the point) and its exponent.
-long long LeadingPowerOfTen(const std::string& digits, std::size_t integerDigits, long long exponent)
+// The value of a digit in `base` (8, 10 or 16), or -1.
+int DigitValue(char16_t c, int base)
 {
-    const std::size_t first = digits.find_first_not_of('0');
-    return static_cast<long long>(integerDigits) - 1 - static_cast<long long>(first) + exponent;
+    int value = -1;
+    if (c >= u'0' && c <= u'9')
+        value = c - u'0';
+    else if (c >= u'a' && c <= u'f')
+        value = c - u'a' + 10;
+    else if (c >= u'A' && c <= u'F')
+        value = c - u'A' + 10;
+    return value < base ? value : -1;
+}
+
+// magnitude x 10 + digit, unless that is beyond 64 bits.
+bool AppendDigit(ULONGLONG& magnitude, int digit)
+{
+    if (magnitude > (LargestMagnitude - static_cast<ULONGLONG>(digit)) / 10)
+        return false;
+    magnitude = magnitude * 10 + static_cast<ULONGLONG>(digit);
+    return true;
+}
+
+// The signs, currency symbol and parenthesis around a number, each allowed once.
+struct Affixes {
+    bool sign = false;
+    bool currency = false;
+    bool openParenthesis = false;
+    bool closeParenthesis = false;
+    bool negative = false;
+
+    bool Any() const { return sign || currency || openParenthesis; }
+    // Takes the character before the number; false for one that may not stand there.
+    bool TakeLeading(char16_t c)
+    {
+        if (IsBlank(c))
+            return true;
+        if (IsSign(c) && !sign) {
+            sign = true;
+            negative = negative || c == u'-';
+            return true;
+        }
+        if (c == u'$' && !currency)
+            return currency = true;
+        if (c == u'(' && !openParenthesis)
+            return openParenthesis = true;
+        return false;
+    }
+    // Takes the character after the number; false for one that may not stand there.
+    bool TakeTrailing(char16_t c)
+    {
+        if (IsBlank(c))
+            return true;
+        if (IsSign(c) && !sign) {
+            sign = true;
+            negative = negative || c == u'-';
+            return true;
+        }
+        if (c == u')' && openParenthesis && !closeParenthesis)
+            return closeParenthesis = true;
+        return false;
+    }
+};
+
+// "&H" or "&O" and their digits at text[i]; the rest of the text may only be blanks.
+HRESULT ParsePattern(const std::u16string& text, std::size_t i, NumberText& number)
+{
+    const char16_t kind = i + 1 < text.size() ? text[i + 1] : u'\0';
+    const int base = (kind == u'H' || kind == u'h') ? 16 : (kind == u'O' || kind == u'o') ? 8 : 0;
+    if (base == 0)
+        return DISP_E_TYPEMISMATCH;
+    const int bitsPerDigit = base == 16 ? 4 : 3;
+    i += 2;
+    const std::size_t first = i;
+    bool beyond = false;
+    for (; i < text.size() && DigitValue(text[i], base) >= 0; ++i) {
+        beyond = beyond || (number.bits >> (64 - bitsPerDigit)) != 0;
+        number.bits = (number.bits << bitsPerDigit) | static_cast<ULONGLONG>(DigitValue(text[i], base));
+    }
+    if (i == first)
+        return DISP_E_TYPEMISMATCH;
+    for (; i < text.size(); ++i) {
+        if (!IsBlank(text[i]))
+            return DISP_E_TYPEMISMATCH;
+    }
+    number.pattern = true;
+    return beyond ? DISP_E_OVERFLOW : S_OK;
 }
 
 }  // namespace
@@ -124,24 +197,29 @@ std::string FormatReal(double value, int digits)
     return result + mantissa.substr(0, whole) + "." + mantissa.substr(whole);
 }
 
-HRESULT ParseReal(const std::u16string& text, double& value)
+HRESULT ParseNumber(const std::u16string& text, NumberText& number)
 {
-    std::size_t i = 0;
+    number = NumberText{};
     const std::size_t n = text.size();
-    while (i < n && IsBlank(text[i]))
-        ++i;
-    const bool negative = i < n && text[i] == u'-';
-    if (i < n && (text[i] == u'+' || text[i] == u'-'))
-        ++i;
+    std::size_t i = 0;
+    Affixes affixes;
+    for (; i < n && text[i] != u'&' && DigitValue(text[i], 10) < 0 && text[i] != u'.'; ++i) {
+        if (!affixes.TakeLeading(text[i]))
+            return DISP_E_TYPEMISMATCH;
+    }
+    if (i < n && text[i] == u'&')
+        return affixes.Any() ? DISP_E_TYPEMISMATCH : ParsePattern(text, i, number);
+
+    // Every digit, integer and fraction ones together, and how many came before the point.
     std::string digits;
-    const std::size_t integerDigits = TakeDigits(text, i, digits);
-    std::string number = digits;
+    for (; i < n && (DigitValue(text[i], 10) >= 0 || (text[i] == u',' && !digits.empty())); ++i) {
+        if (text[i] != u',')
+            digits.push_back(static_cast<char>(text[i]));
+    }
+    const std::size_t integerDigits = digits.size();
     if (i < n && text[i] == u'.') {
-        ++i;
-        std::string fraction;
-        TakeDigits(text, i, fraction);
-        digits += fraction;
-        number += "." + fraction;
+        for (++i; i < n && DigitValue(text[i], 10) >= 0; ++i)
+            digits.push_back(static_cast<char>(text[i]));
     }
     if (digits.empty())
         return DISP_E_TYPEMISMATCH;
@@ -149,34 +227,90 @@ HRESULT ParseReal(const std::u16string& text, double& value)
     if (i < n && (text[i] == u'e' || text[i] == u'E')) {
         ++i;
         const bool negativeExponent = i < n && text[i] == u'-';
-        if (i < n && (text[i] == u'+' || text[i] == u'-'))
+        if (i < n && IsSign(text[i]))
             ++i;
-        std::string exponentDigits;
-        if (TakeDigits(text, i, exponentDigits) == 0)
-            return DISP_E_TYPEMISMATCH;
+        const std::size_t first = i;
+        // Capped where the value is far beyond any range either way, whatever its digits.
         const long long exponentLimit = static_cast<long long>(digits.size()) + ExponentMargin;
-        for (const char d : exponentDigits)
-            exponent = std::min<long long>(exponent * 10 + (d - '0'), exponentLimit);
+        for (; i < n && DigitValue(text[i], 10) >= 0; ++i)
+            exponent = std::min<long long>(exponent * 10 + (text[i] - u'0'), exponentLimit);
+        if (i == first)
+            return DISP_E_TYPEMISMATCH;
         if (negativeExponent)
             exponent = -exponent;
-        number += "E" + std::to_string(exponent);
     }
-    while (i < n && IsBlank(text[i]))
-        ++i;
-    if (i != n)
+    for (; i < n; ++i) {
+        if (!affixes.TakeTrailing(text[i]))
+            return DISP_E_TYPEMISMATCH;
+    }
+    if (affixes.openParenthesis != affixes.closeParenthesis)
         return DISP_E_TYPEMISMATCH;
 
-    double parsed = 0;
-    const char* end = number.data() + number.size();
-    const auto [stop, error] = std::from_chars(number.data(), end, parsed);
-    if (error == std::errc::result_out_of_range) {
-        // Too large for a double, or so small that it is zero.
-        if (LeadingPowerOfTen(digits, integerDigits, exponent) > 0)
-            return DISP_E_OVERFLOW;
-        parsed = 0;
-    } else if (error != std::errc{} || stop != end) {
-        return DISP_E_TYPEMISMATCH;
+    const std::size_t first = digits.find_first_not_of('0');
+    const std::size_t last = digits.find_last_not_of('0');
+    if (first != std::string::npos) {
+        number.digits = digits.substr(first, last - first + 1);
+        number.exponent = exponent + static_cast<long long>(integerDigits) - static_cast<long long>(last) - 1;
     }
-    value = negative ? -parsed : parsed;
+    number.negative = affixes.negative || affixes.openParenthesis;
+    return S_OK;
+}
+
+HRESULT NumberToReal(const NumberText& number, double& value)
+{
+    if (number.pattern) {
+        value = static_cast<double>(number.bits);
+        return S_OK;
+    }
+    double parsed = 0;
+    if (!number.digits.empty()) {
+        const std::string text = number.digits + "E" + std::to_string(number.exponent);
+        const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
+        if (error == std::errc::result_out_of_range) {
+            // Too large for a double, or so small that it is zero.
+            if (static_cast<long long>(number.digits.size()) - 1 + number.exponent > 0)
+                return DISP_E_OVERFLOW;
+            parsed = 0;
+        }
+    }
+    value = number.negative ? -parsed : parsed;
+    return S_OK;
+}
+
+HRESULT NumberToMagnitude(const NumberText& number, int scale, ULONGLONG& magnitude)
+{
+    magnitude = 0;
+    if (number.pattern) {
+        magnitude = number.bits;
+        for (int i = 0; i < scale; ++i) {
+            if (!AppendDigit(magnitude, 0))
+                return DISP_E_OVERFLOW;
+        }
+        return S_OK;
+    }
+    const std::string& digits = number.digits;
+    if (digits.empty())
+        return S_OK;
+    // The digits before the point, after scaling: all of them and zeros, or some, or none.
+    const long long whole = static_cast<long long>(digits.size()) + number.exponent + scale;
+    if (whole > std::numeric_limits<ULONGLONG>::digits10 + 1)
+        return DISP_E_OVERFLOW;
+    for (long long i = 0; i < whole; ++i) {
+        const auto at = static_cast<std::size_t>(i);
+        if (!AppendDigit(magnitude, at < digits.size() ? digits[at] - '0' : 0))
+            return DISP_E_OVERFLOW;
+    }
+    if (whole < 0 || whole >= static_cast<long long>(digits.size()))
+        return S_OK;
+    // Half to even: the first dropped digit, and whether any non-zero digit follows it (the
+    // digits end in a non-zero one).
+    const auto dropped = static_cast<std::size_t>(whole);
+    const char next = digits[dropped];
+    const bool tie = next == '5' && dropped + 1 == digits.size();
+    if (next > '5' || (next == '5' && !tie) || (tie && magnitude % 2 != 0)) {
+        if (magnitude == LargestMagnitude)
+            return DISP_E_OVERFLOW;
+        ++magnitude;
+    }
     return S_OK;
 }

@@ -1,13 +1,15 @@
 // VariantChangeType between the by-value types and text. A value is first read into a
-// number (whole, unsigned, real or currency), then written as the target type with the
-// platform's rounding (half to even) and range checks. Signed and unsigned integers of one
-// size, and booleans into integers, convert by their bits instead; dates and decimals have
-// texts of their own.
+// number (whole, unsigned, real or currency; a text or DECIMAL also exactly, for integer and
+// currency targets), then written as the target type with the platform's rounding (half to
+// even) and range checks. Signed and unsigned integers of one size, and booleans into
+// integers, convert by their bits instead; dates and decimals have texts of their own.
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <string>
+#include <type_traits>
 #include <utility>
 
 #include "platform/oleauto/date_text.h"
@@ -19,7 +21,9 @@
 namespace {
 
 constexpr LONGLONG CurrencyScale = 10000;
-// The whole units that a currency holds: ±922337203685477.5807 in all.
+constexpr int CurrencyDecimals = 4;
+// The whole units that a currency holds: ±922337203685477.5807 in all. An integer of this
+// magnitude or more overflows a currency, as the platform's recorded results show.
 constexpr LONGLONG CurrencyWholeLimit = std::numeric_limits<LONGLONG>::max() / CurrencyScale;
 
 struct Number {
@@ -29,6 +33,7 @@ struct Number {
     double real = 0;
     bool single = false;  // a Real that came from VT_R4: seven digits as text
     bool bits = false;    // a Whole that came from VT_BOOL: integers take its bits
+    std::optional<NumberText> exact;  // a Real read from text or a DECIMAL: its exact value
 };
 
 // Signed and unsigned integers of one size that the platform converts by their bits. These
@@ -115,6 +120,51 @@ bool SameTextIgnoringCase(const std::u16string& text, const char* word)
     return i == text.size();
 }
 
+// A number's text read exactly, and as the double nearest it.
+HRESULT ReadExactNumber(const std::u16string& text, Number& n)
+{
+    NumberText exact;
+    HRESULT hr = ParseNumber(text, exact);
+    if (SUCCEEDED(hr))
+        hr = NumberToReal(exact, n.real);
+    if (FAILED(hr))
+        return hr;
+    n.kind = Number::Kind::Real;
+    n.exact = std::move(exact);
+    return S_OK;
+}
+
+// An exact number times 10^scale as an integer of type T: a decimal value rounded half to
+// even and range-checked. A hexadecimal or octal form converts to an integer (scale 0) by
+// its bits, when they fit T, and scales as its unsigned value otherwise.
+template <typename T>
+HRESULT ExactToWhole(const NumberText& exact, int scale, T& out)
+{
+    using Limits = std::numeric_limits<T>;
+    ULONGLONG magnitude = 0;
+    const HRESULT hr = NumberToMagnitude(exact, scale, magnitude);
+    if (FAILED(hr))
+        return hr;
+    if (exact.pattern && scale == 0) {
+        constexpr int width = std::numeric_limits<std::make_unsigned_t<T>>::digits;
+        if (width < 64 && (magnitude >> (width % 64)) != 0)
+            return DISP_E_OVERFLOW;
+        out = static_cast<T>(magnitude);
+        return S_OK;
+    }
+    const auto largest = static_cast<ULONGLONG>(Limits::max());
+    if (!exact.negative || magnitude == 0) {
+        if (magnitude > largest)
+            return DISP_E_OVERFLOW;
+        out = static_cast<T>(magnitude);
+        return S_OK;
+    }
+    if (!Limits::is_signed || magnitude > largest + 1)
+        return DISP_E_OVERFLOW;
+    out = static_cast<T>(-static_cast<LONGLONG>(magnitude - 1) - 1);
+    return S_OK;
+}
+
 HRESULT ReadNumber(const VARIANT& v, VARTYPE target, Number& n)
 {
     using Kind = Number::Kind;
@@ -147,8 +197,12 @@ HRESULT ReadNumber(const VARIANT& v, VARTYPE target, Number& n)
                 return S_OK;
             }
         }
-        n.kind = Kind::Real;
-        return ParseReal(text, n.real);
+        return ReadExactNumber(text, n);
+    }
+    case VT_DECIMAL: {
+        std::string text;
+        const HRESULT hr = FormatDecimal(v.decVal, text);
+        return FAILED(hr) ? hr : ReadExactNumber(std::u16string(text.begin(), text.end()), n);
     }
     default: return DISP_E_TYPEMISMATCH;
     }
@@ -183,6 +237,8 @@ HRESULT ToWhole(const Number& n, T& out)
         return S_OK;
     case Number::Kind::Real: break;
     }
+    if (n.exact)
+        return ExactToWhole(*n.exact, 0, out);
     if (!std::isfinite(n.real))
         return DISP_E_OVERFLOW;
     const double rounded = RoundHalfEven(n.real);
@@ -222,17 +278,19 @@ HRESULT ToCurrency(const Number& n, LONGLONG& scaled)
     switch (n.kind) {
     case Number::Kind::Currency: scaled = n.whole; return S_OK;
     case Number::Kind::Whole:
-        if (n.whole > CurrencyWholeLimit || n.whole < -CurrencyWholeLimit)
+        if (n.whole >= CurrencyWholeLimit || n.whole <= -CurrencyWholeLimit)
             return DISP_E_OVERFLOW;
         scaled = n.whole * CurrencyScale;
         return S_OK;
     case Number::Kind::Unsigned:
-        if (n.unsignedValue > static_cast<ULONGLONG>(CurrencyWholeLimit))
+        if (n.unsignedValue >= static_cast<ULONGLONG>(CurrencyWholeLimit))
             return DISP_E_OVERFLOW;
         scaled = static_cast<LONGLONG>(n.unsignedValue) * CurrencyScale;
         return S_OK;
     case Number::Kind::Real: break;
     }
+    if (n.exact)
+        return ExactToWhole(*n.exact, CurrencyDecimals, scaled);
     Number real;
     real.kind = Number::Kind::Real;
     real.real = n.real * CurrencyScale;

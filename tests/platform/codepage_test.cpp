@@ -101,7 +101,7 @@ TEST(CodePage, CharactersWithoutAnAnsiFormBecomeTheDefault)
 {
     char narrow[4] = {};
     BOOL usedDefault = FALSE;
-    EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, u"a\u0100", 2, narrow, 4, nullptr, &usedDefault), 2);
+    EXPECT_EQ(WideCharToMultiByte(CP_ACP, 0, u"a\u4E2D", 2, narrow, 4, nullptr, &usedDefault), 2);
     EXPECT_EQ(std::string(narrow, 2), "a?");
     EXPECT_EQ(usedDefault, TRUE);
 }

@@ -363,4 +363,27 @@ TEST(VariantConversion, InPlaceConversionReplacesTheValue)
     EXPECT_EQ(v.dblVal, 0.25);
 }
 
+TEST(VariantConversion, TextReachesIntegersAndCurrencyByItsDecimalDigits)
+{
+    const struct {
+        const char16_t* text;
+        VARTYPE target;
+        LONGLONG expected;
+    } cases[] = {
+        // The nearest doubles are 2.5, 0.000149999... and 9007199254740992: a double would
+        // round these otherwise.
+        {u"2.5000000000000000001", VT_I4, 3},
+        {u"0.00015", VT_CY, 2},
+        {u"9007199254740993", VT_I8, 9007199254740993},
+        {u"-9007199254740993.5", VT_I8, -9007199254740994},
+        {u"$1,234.56785", VT_CY, 12345678},
+    };
+    for (const auto& c : cases) {
+        OwnedText source(c.text);
+        const Converted converted(source.v, c.target);
+        ASSERT_EQ(converted.hr, S_OK) << Narrow(c.text);
+        EXPECT_EQ(WholeOf(converted.value), c.expected) << Narrow(c.text);
+    }
+}
+
 }  // namespace

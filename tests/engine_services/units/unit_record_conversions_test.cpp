@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "engine_services/units/unit_records.h"
@@ -73,6 +74,32 @@ TEST_F(UnitRecordsUnderACommaLocale, NumbersAndTheirTextsAreThoseOfTheCLocale)
     std::int32_t whole = 0;
     ASSERT_EQ(ReadUnitInteger(1, whole), 1);
     EXPECT_EQ(whole, 2) << "2.5 rounds half to even";
+}
+
+TEST_F(UnitRecordConversions, TextOutsideTheAnsiCodePageReadsByTheBestFit)
+{
+    Feed(1, StringRecord(4, OLESTR("\u0100 \u221E\u4E2D")));
+    ASSERT_EQ(RewindUnit(1), 1);
+    EXPECT_EQ(ReadText(4), "A 8?") << "best fits where the platform has them, else the default character";
+}
+
+TEST_F(UnitRecordConversions, NumberTextsReadInEveryFormThePlatformReads)
+{
+    for (const char* text : {"1,000.5", "(2)", "$ 3", "&HF800", "4-"})
+        ASSERT_EQ(WriteUnitText(1, text, static_cast<std::int32_t>(std::strlen(text))), 1) << text;
+    ASSERT_EQ(RewindUnit(1), 1);
+    double number = 0;
+    std::int32_t whole = 0;
+    ASSERT_EQ(ReadUnitDouble(1, number), 1);
+    EXPECT_EQ(number, 1000.5);
+    ASSERT_EQ(ReadUnitInteger(1, whole), 1);
+    EXPECT_EQ(whole, -2);
+    ASSERT_EQ(ReadUnitDouble(1, number), 1);
+    EXPECT_EQ(number, 3.0);
+    ASSERT_EQ(ReadUnitInteger(1, whole), 1);
+    EXPECT_EQ(whole, 0xF800);
+    ASSERT_EQ(ReadUnitDouble(1, number), 1);
+    EXPECT_EQ(number, -4.0);
 }
 
 }  // namespace

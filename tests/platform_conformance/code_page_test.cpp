@@ -1,0 +1,66 @@
+// The code-page rows through MultiByteToWideChar and WideCharToMultiByte.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "tests/platform_conformance/conformance_cases.h"
+#include "tests/platform_conformance/platform_text.h"
+
+namespace {
+
+class PlatformToWide : public ::testing::TestWithParam<ToWideCase> {};
+
+TEST_P(PlatformToWide, AnswersAsThePlatform)
+{
+    const ToWideCase& row = GetParam();
+    if (WineDiffers(row))
+        GTEST_SKIP() << row.wineDiffers;
+    std::vector<WCHAR> out(static_cast<std::size_t>(std::max(row.room, 1)));
+    SetLastError(0);
+    const int answer = MultiByteToWideChar(row.codePage, row.flags, row.bytes.data(), static_cast<int>(row.bytes.size()),
+                                           row.room == 0 ? nullptr : out.data(), row.room);
+    ASSERT_EQ(answer, row.answer);
+    if (answer == 0) {
+        EXPECT_EQ(GetLastError(), row.lastError);
+    } else if (row.room > 0) {
+        const std::u16string units(out.begin(), out.begin() + answer);
+        EXPECT_EQ(Readable(units), Readable(row.units));
+    }
+}
+
+class PlatformToNarrow : public ::testing::TestWithParam<ToNarrowCase> {};
+
+TEST_P(PlatformToNarrow, AnswersAsThePlatform)
+{
+    const ToNarrowCase& row = GetParam();
+    if (WineDiffers(row))
+        GTEST_SKIP() << row.wineDiffers;
+    const std::vector<WCHAR> units = WideUnits(row.units);
+    std::string out(static_cast<std::size_t>(std::max(row.room, 1)), '\0');
+    constexpr BOOL NotSet = 7;
+    BOOL usedDefault = NotSet;
+    SetLastError(0);
+    const int answer = WideCharToMultiByte(row.codePage, row.flags, units.data(), static_cast<int>(units.size()),
+                                           row.room == 0 ? nullptr : out.data(), row.room, row.defaultChar,
+                                           row.askUsedDefault ? &usedDefault : nullptr);
+    ASSERT_EQ(answer, row.answer);
+    if (answer == 0) {
+        EXPECT_EQ(GetLastError(), row.lastError);
+        return;
+    }
+    if (row.room > 0) {
+        EXPECT_EQ(Readable(out.substr(0, static_cast<std::size_t>(answer))), Readable(row.bytes));
+    }
+    if (row.askUsedDefault) {
+        EXPECT_EQ(usedDefault, row.usedDefault);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, PlatformToWide, ::testing::ValuesIn(ToWideCases().begin(), ToWideCases().end()),
+                         RowName<::testing::TestParamInfo<ToWideCase>>);
+INSTANTIATE_TEST_SUITE_P(Table, PlatformToNarrow, ::testing::ValuesIn(ToNarrowCases().begin(), ToNarrowCases().end()),
+                         RowName<::testing::TestParamInfo<ToNarrowCase>>);
+
+}  // namespace
