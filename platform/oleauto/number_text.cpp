@@ -111,8 +111,8 @@ struct Affixes {
     bool negative = false;
 
     bool Any() const { return sign || currency || openParenthesis; }
-    // Takes the character before the number; false for one that may not stand there.
-    bool TakeLeading(char16_t c)
+    // Takes a blank, or the number's one sign, on either side of it.
+    bool TakeBlankOrSign(char16_t c)
     {
         if (IsBlank(c))
             return true;
@@ -121,6 +121,13 @@ struct Affixes {
             negative = negative || c == u'-';
             return true;
         }
+        return false;
+    }
+    // Takes the character before the number; false for one that may not stand there.
+    bool TakeLeading(char16_t c)
+    {
+        if (TakeBlankOrSign(c))
+            return true;
         if (c == u'$' && !currency)
             return currency = true;
         if (c == u'(' && !openParenthesis)
@@ -130,13 +137,8 @@ struct Affixes {
     // Takes the character after the number; false for one that may not stand there.
     bool TakeTrailing(char16_t c)
     {
-        if (IsBlank(c))
+        if (TakeBlankOrSign(c))
             return true;
-        if (IsSign(c) && !sign) {
-            sign = true;
-            negative = negative || c == u'-';
-            return true;
-        }
         if (c == u')' && openParenthesis && !closeParenthesis)
             return closeParenthesis = true;
         return false;
