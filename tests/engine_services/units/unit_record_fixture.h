@@ -45,4 +45,18 @@ protected:
         EXPECT_EQ(ReadUnitText(1, buffer.data(), length), expected);
         return buffer;
     }
+    // The text "2.5", written twice to unit 1, reads back as the double 2.5 and as the
+    // integer 2 (half to even): the en-US forms, whatever the locale.
+    void ExpectPointTextReadsAsEnUsNumbers()
+    {
+        ASSERT_EQ(WriteUnitText(1, "2.5", 3), 1);
+        ASSERT_EQ(WriteUnitText(1, "2.5", 3), 1);
+        ASSERT_EQ(RewindUnit(1), 1);
+        double number = 0;
+        ASSERT_EQ(ReadUnitDouble(1, number), 1);
+        EXPECT_EQ(number, 2.5);
+        std::int32_t whole = 0;
+        ASSERT_EQ(ReadUnitInteger(1, whole), 1);
+        EXPECT_EQ(whole, 2) << "2.5 rounds half to even";
+    }
 };

@@ -39,15 +39,7 @@ TEST_F(UnitRecordsForAGermanUser, NumbersAreWrittenAsEnUsTexts)
 
 TEST_F(UnitRecordsForAGermanUser, TextsAreReadAsEnUsNumbers)
 {
-    ASSERT_EQ(WriteUnitText(1, "2.5", 3), 1);
-    ASSERT_EQ(WriteUnitText(1, "2.5", 3), 1);
-    ASSERT_EQ(RewindUnit(1), 1);
-    double number = 0;
-    ASSERT_EQ(ReadUnitDouble(1, number), 1);
-    EXPECT_EQ(number, 2.5);
-    std::int32_t whole = 0;
-    ASSERT_EQ(ReadUnitInteger(1, whole), 1);
-    EXPECT_EQ(whole, 2) << "2.5 rounds half to even";
+    ExpectPointTextReadsAsEnUsNumbers();
 }
 
 }  // namespace
