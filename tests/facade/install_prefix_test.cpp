@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -64,11 +66,20 @@ const PrefixCase kCases[] = {
     {"NeitherHostProgramBeforeWorkingFolder", "lib", "work", "host/XEQ/ASME.DLL", "work/XEQ/ASME.DLL", "host"},
 };
 
+bool SameIgnoringCase(const std::string& left, const std::string& right)
+{
+    return std::equal(left.begin(), left.end(), right.begin(), right.end(), [](unsigned char a, unsigned char b) {
+        return std::tolower(a) == std::tolower(b);
+    });
+}
+
 class InstallPrefixTest : public ::testing::TestWithParam<PrefixCase> {};
 
 TEST_P(InstallPrefixTest, LoadsTheCodeModuleBelowThePrefix)
 {
     const PrefixCase& c = GetParam();
+    if (!FileNamesTellCase && SameIgnoringCase(c.ExpectedEngine, c.DecoyEngine))
+        GTEST_SKIP() << "the engine and the decoy differ only in case, and so would be one file on the platform";
     InstallationLayout layout;
     layout.ModuleFolder = c.ModuleFolder;
     layout.WorkingFolder = c.WorkingFolder;
@@ -80,7 +91,7 @@ TEST_P(InstallPrefixTest, LoadsTheCodeModuleBelowThePrefix)
     RunInInstallation(layout, [&](const Installation& installation) {
         auto engine = std::make_unique<COrvelEngine>();
         const auto expected = installation.EnginePath(c.ExpectedEngine);
-        EXPECT_EQ(LoadedModulePath(expected.filename().c_str()), c.Loads ? expected.string() : "");
+        EXPECT_EQ(LoadedModulePath(expected.filename().string()), c.Loads ? expected.string() : "");
         EXPECT_EQ(installation.JournalCount("load ASME"), c.Loads ? 1u : 0u);
     });
 }
