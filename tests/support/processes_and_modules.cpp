@@ -136,8 +136,18 @@ ChildRun RunChild(const ChildProgram& child)
     std::string commandLine = Quoted(child.Program.string());
     for (const std::string& argument : child.Arguments)
         commandLine += " " + Quoted(argument);
+    // The platform wants the block sorted by name, case ignored.
+    std::vector<std::string> environment = ChildEnvironment(InheritedEnvironment(), child.Environment);
+    std::stable_sort(environment.begin(), environment.end(), [](const std::string& left, const std::string& right) {
+        const std::string leftName = NameOf(left);
+        const std::string rightName = NameOf(right);
+        return std::lexicographical_compare(leftName.begin(), leftName.end(), rightName.begin(), rightName.end(),
+                                            [](unsigned char a, unsigned char b) {
+                                                return std::toupper(a) < std::toupper(b);
+                                            });
+    });
     std::string environmentBlock;
-    for (const std::string& entry : ChildEnvironment(InheritedEnvironment(), child.Environment))
+    for (const std::string& entry : environment)
         environmentBlock.append(entry).push_back('\0');
     environmentBlock.push_back('\0');
     if (child.WithoutProc) {  // the platform has no /proc to hide
