@@ -13,10 +13,10 @@ class ScalarMap;
 struct tagVARIANT;
 typedef tagVARIANT VARIANT;
 
-class QUILL_EXPORT COrvelEngine {
+class QUILL_EXPORTED_CLASS COrvelEngine {
 public:
     // Creates the design-tree link and loads the engine's code module.
-    COrvelEngine();
+    QUILL_EXPORTED COrvelEngine();
     // Releases one reference of the code module. The host destroys the object through its
     // virtual slot; the destructor is not exported by name.
     QUILL_HIDDEN virtual ~COrvelEngine();
@@ -26,33 +26,33 @@ public:
 
     // Calls the engine's ASMEZI, then sends the host's scalar inputs to the engine.
     // Answers true.
-    bool TransferData(ScalarMap* scalars, ArrayMap* arrays);
+    QUILL_EXPORTED bool TransferData(ScalarMap* scalars, ArrayMap* arrays);
     // Calls the engine's ASMECC, then brings the engine's values and statuses back into the
     // host's map. Answers false when the engine could not be called or has handed over no
     // blocks.
-    bool CheckData(ScalarMap* scalars, ArrayMap* arrays);
+    QUILL_EXPORTED bool CheckData(ScalarMap* scalars, ArrayMap* arrays);
 
     // Reloads the code module and calls its ASMEUC, then runs the design module's ORVELTL
     // on the design case: its path up to ".QXR" and the run number written behind it.
-    void Execute();
+    QUILL_EXPORTED void Execute();
 
     // Names the design case; a null pointer makes the name empty.
-    void SetFileName(char* fileName);
+    QUILL_EXPORTED void SetFileName(char* fileName);
     // The tube layout that the design-tree link holds (null without a link).
-    void* get_TubeLayout();
+    QUILL_EXPORTED void* get_TubeLayout();
     // No results come back through these: true, and 1e-20 for every name.
-    bool TransferResults(ScalarMap* scalars, ArrayMap* arrays);
-    double GetResultValue(char* name);
-    void ImportTAI(char* fileName, ScalarMap* scalars, ArrayMap* arrays);
+    QUILL_EXPORTED bool TransferResults(ScalarMap* scalars, ArrayMap* arrays);
+    QUILL_EXPORTED double GetResultValue(char* name);
+    QUILL_EXPORTED void ImportTAI(char* fileName, ScalarMap* scalars, ArrayMap* arrays);
     // Answers 0; the argument is neither read nor cleared.
-    LONG EngineFunction(int function, VARIANT argument);
-    void Shutdown();
-    void ShutdownFeature(int feature);
-    void Stop(int reason);
+    QUILL_EXPORTED LONG EngineFunction(int function, VARIANT argument);
+    QUILL_EXPORTED void Shutdown();
+    QUILL_EXPORTED void ShutdownFeature(int feature);
+    QUILL_EXPORTED void Stop(int reason);
     // A constant empty text that the caller neither changes nor releases.
-    const char* ThermoInit();
+    QUILL_EXPORTED const char* ThermoInit();
     // A new copy of the error text, which the caller releases with free.
-    char* GetErrorMsg();
+    QUILL_EXPORTED char* GetErrorMsg();
 
 private:
     std::string CaseFileName;

@@ -2,6 +2,7 @@
 // the dynamic loader.
 #include "platform/loader/module_loading.h"
 
+#include "platform/last_error.h"
 #include "platform/loader/library_search.h"
 #include "platform/loader/loaded_modules.h"
 #include "platform/paths/path_text.h"
@@ -25,11 +26,20 @@ DWORD CopyCut(const std::string& text, LPSTR buffer, DWORD size)
     return copied < text.size() ? size : static_cast<DWORD>(copied);
 }
 
+// Whether the path is too long for the platform's ANSI calls; if so, says so as they do.
+bool RefusedAsTooLong(LPCSTR path)
+{
+    if (std::strlen(path) < MAX_PATH)
+        return false;
+    SetLastError(ERROR_FILENAME_EXCED_RANGE);
+    return true;
+}
+
 }  // namespace
 
 HMODULE LoadLibraryA(LPCSTR fileName)
 {
-    if (fileName == nullptr || fileName[0] == '\0')
+    if (fileName == nullptr || fileName[0] == '\0' || RefusedAsTooLong(fileName))
         return nullptr;
     return static_cast<HMODULE>(LoadFoundLibrary(WithForwardSlashes(fileName)));
 }
@@ -79,7 +89,7 @@ DWORD GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size)
 
 DWORD GetShortPathNameA(LPCSTR longPath, LPSTR shortPath, DWORD size)
 {
-    if (longPath == nullptr)
+    if (longPath == nullptr || RefusedAsTooLong(longPath))
         return 0;
     const std::string path(longPath);  // the source may be the destination itself
     if (path.size() + 1 > size || shortPath == nullptr)

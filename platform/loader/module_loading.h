@@ -14,6 +14,10 @@ using HMODULE = ModuleHandleTag*;
 using HINSTANCE = HMODULE;
 using FARPROC = void (*)();
 
+// The ANSI calls below take paths of fewer characters only (the platform's default, without
+// its opt-in to long paths); longer ones fail with ERROR_FILENAME_EXCED_RANGE.
+constexpr DWORD MAX_PATH = 260;
+
 // Loads the module that the name finds and adds one reference. Null when none is found or
 // the file found cannot be loaded. A full path names one file. A relative path, or a file
 // name alone, is sought by the platform's standard search, of which these steps are kept,

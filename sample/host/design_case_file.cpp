@@ -66,13 +66,14 @@ std::string ParseLine(std::string_view line, CaseInput& input)
 // Reads the whole file into the text; answers why it cannot be read, or empty.
 std::string ReadWholeFile(const std::string& fileName, std::string& text)
 {
+    // Asked first: the platform does not open a folder at all.
+    struct stat status {};
+    if (stat(fileName.c_str(), &status) == 0 && S_ISDIR(status.st_mode))
+        return "'" + fileName + "' is a folder, not a design case file";
     const int file = open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
     if (file < 0)
         return "cannot open design case '" + fileName + "': " + std::strerror(errno);
     std::string error;
-    struct stat status {};
-    if (fstat(file, &status) == 0 && S_ISDIR(status.st_mode))
-        error = "'" + fileName + "' is a folder, not a design case file";
     char buffer[65536];
     while (error.empty()) {
         const ssize_t got = read(file, buffer, sizeof buffer);

@@ -32,11 +32,15 @@ bool ReportPresent(const std::string& path)
 // cannot be created, or empty.
 std::string WhyReportCannotBeWritten(const std::string& path)
 {
-    // Without O_EXCL, so that a folder at the path answers that it is one; non-blocking
-    // for a FIFO.
+    // A folder at the path is told as one on both builds (the platform answers that access
+    // is denied); non-blocking for a FIFO.
+    const std::string cannot = "the report '" + path + "' could not be written: ";
+    struct stat status {};
+    if (stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode))
+        return cannot + std::strerror(EISDIR);
     const int probe = open(path.c_str(), O_WRONLY | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
     if (probe < 0)
-        return "the report '" + path + "' could not be written: " + std::strerror(errno);
+        return cannot + std::strerror(errno);
     close(probe);
     unlink(path.c_str());
     return {};

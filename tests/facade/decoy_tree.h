@@ -15,6 +15,9 @@ InstallationLayout LayoutWithDecoyTree();
 // design run received the installation's prefix.
 void ExpectTheInstallationsEngineRan(const Installation& installation);
 
+// Makes the decoy tree the working folder, as a host that moved into it.
+void EnterTheDecoyTree(const Installation& installation);
+
 // Goes back to the tree's root, where the module was found by its relative name: at exit
 // the leak checker reads the module's symbols by that name.
 void ReturnToTheRoot(const Installation& installation);

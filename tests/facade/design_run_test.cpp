@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <dlfcn.h>
-
 #include <filesystem>
 #include <memory>
 #include <ostream>
@@ -76,7 +74,7 @@ TEST_P(RunNumberTest, ReachesORVELTL)
         const auto arguments = RunArguments(installation);
         ASSERT_EQ(arguments.size(), 6u);
         EXPECT_EQ(arguments[0], "0");
-        EXPECT_EQ(arguments[1], installation.Root().string() + "/");
+        EXPECT_EQ(arguments[1], installation.PrefixText());
         EXPECT_EQ(arguments[2], c.CasePath);
         EXPECT_EQ(arguments[3], "BATCH");
         EXPECT_EQ(arguments[4], std::to_string(c.RunNumber));
@@ -142,20 +140,20 @@ TEST(DesignRun, TwoRunsReloadTheCodeModuleAndNeverFreeTheDesignModule)
         Execute(*engine, "HX.QXR2");
         EXPECT_EQ(installation.JournalLines(),
                   (std::vector<std::string>{"load ASME", "unload ASME", "load ASME", "ASMEUC", "load ORVEL",
-                                            "ORVELTL 0|" + installation.Root().string() + "/|HX.QXR|BATCH|1|"
+                                            "ORVELTL 0|" + installation.PrefixText() + "|HX.QXR|BATCH|1|"
                                                 + RunArguments(installation)[5],
                                             "unload ASME", "load ASME", "ASMEUC",
-                                            "ORVELTL 0|" + installation.Root().string() + "/|HX.QXR|BATCH|2|"
+                                            "ORVELTL 0|" + installation.PrefixText() + "|HX.QXR|BATCH|2|"
                                                 + RunArguments(installation)[5]}));
 
         // Each run added one reference of the design module: exactly two are held.
         const auto designModule = installation.EnginePath("XEQ/ORVEL.DLL");
-        void* handle = dlopen(designModule.c_str(), RTLD_NOW | RTLD_NOLOAD);
+        const ModuleHandle handle = ReferenceLoadedModule(designModule);
         ASSERT_NE(handle, nullptr);
-        dlclose(handle);
-        dlclose(handle);
+        ReleaseModule(handle);
+        ReleaseModule(handle);
         EXPECT_TRUE(RecordingEngine::IsModuleLoaded(designModule));
-        dlclose(handle);
+        ReleaseModule(handle);
         EXPECT_FALSE(RecordingEngine::IsModuleLoaded(designModule));
     });
 }
@@ -204,7 +202,7 @@ struct FailureCase {
     const char* Label;
     const char* CodeModule;
     const char* DesignModule;
-    bool RemoveCodeModuleBeforeRun;
+    bool MoveCodeModuleAwayBeforeRun;
     std::size_t ASMEUCCalls;
     std::size_t RunModeQueries;
     bool DesignModuleLoaded;
@@ -227,8 +225,9 @@ TEST_P(DesignRunFailureTest, EndsQuietlyAndLeavesTheState)
     const FailureCase& c = GetParam();
     RunInInstallation(StandardLayout(c.CodeModule, c.DesignModule), [&](const Installation& installation) {
         auto engine = std::make_unique<COrvelEngine>();
-        if (c.RemoveCodeModuleBeforeRun)
-            std::filesystem::remove(installation.EnginePath("XEQ/ASME.DLL"));
+        // Moved, not removed: the platform removes no loaded module's file.
+        if (c.MoveCodeModuleAwayBeforeRun)
+            std::filesystem::rename(installation.EnginePath("XEQ/ASME.DLL"), installation.EnginePath("XEQ/held-back"));
         LinkJournal::Enable();
         Execute(*engine, "HX.QXR1");
         EXPECT_EQ(installation.JournalCount("unload ASME"), 1u) << "the old handle is released first";

@@ -6,9 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <dlfcn.h>
-#include <unistd.h>
-
 #include <cstring>
 #include <new>
 #include <string>
@@ -16,9 +13,9 @@
 namespace {
 
 template <typename Function>
-Function MemberOf(void* module, const char* exportedName)
+Function MemberOf(ModuleHandle module, const char* exportedName)
 {
-    void* address = dlsym(module, exportedName);
+    void* address = ModuleSymbol(module, exportedName);
     EXPECT_NE(address, nullptr) << exportedName;
     Function function = nullptr;
     std::memcpy(&function, &address, sizeof function);
@@ -35,15 +32,16 @@ TEST(DynamicHost, AModuleLoadedByARelativePathStillFindsTheInstallationFromAnoth
     layout.HostLinksModule = false;
     RunInInstallation(layout, [](const Installation& installation) {
         // Kept loaded to the end, as a host keeps it.
-        void* module = dlopen("XEQ/QuillSTMech.dll", RTLD_NOW);
-        ASSERT_NE(module, nullptr) << dlerror();
-        ASSERT_EQ(LoadedModulePath("QuillSTMech.dll"), (installation.ModuleFolder() / "QuillSTMech.dll").string());
+        const ModuleHandle module = LoadModule("XEQ/QuillSTMech.dll");
+        ASSERT_NE(module, nullptr);
+        ASSERT_EQ(LoadedModulePath("QuillSTMech.dll"),
+                  (installation.ModuleFolder() / "QuillSTMech.dll").lexically_normal().string());
         const auto construct = MemberOf<void (*)(COrvelEngine*)>(module, "_ZN12COrvelEngineC1Ev");
         const auto setFileName = MemberOf<void (*)(COrvelEngine*, char*)>(module, "_ZN12COrvelEngine11SetFileNameEPc");
         const auto execute = MemberOf<void (*)(COrvelEngine*)>(module, "_ZN12COrvelEngine7ExecuteEv");
         ASSERT_FALSE(::testing::Test::HasFailure());
 
-        ASSERT_EQ(chdir((installation.Root() / DecoyFolder).c_str()), 0);
+        ASSERT_NO_FATAL_FAILURE(EnterTheDecoyTree(installation));
         auto* engine = static_cast<COrvelEngine*>(::operator new(sizeof(COrvelEngine)));
         construct(engine);
         std::string caseFile = "HX.QXR1";

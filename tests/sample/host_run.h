@@ -11,7 +11,8 @@ struct HostRun {
 };
 
 // Runs the program with the arguments, its working folder the test's, and waits for it. The
-// environment is the test's, with the given "NAME=value" entries added.
+// environment is the test's, with the XEQ folder beside the program on the library search
+// path where the platform needs it, and then the given "NAME=value" entries.
 HostRun RunHost(const std::filesystem::path& program, const std::vector<std::string>& arguments,
                 const std::vector<std::string>& addedEnvironment = {});
 

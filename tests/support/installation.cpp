@@ -1,25 +1,15 @@
 // Real installation trees made in temporary folders.
 #include "tests/support/installation.h"
+#include "tests/support/processes_and_modules.h"
 #include "tests/support/temporary_folder.h"
 #include "tests/support/without_proc.h"
 
 #include <gtest/gtest.h>
 
-#include <dlfcn.h>
-#include <fcntl.h>
-#include <link.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
-#include <memory>
-#include <sstream>
 
 namespace fs = std::filesystem;
-
-extern char** environ;
 
 namespace {
 
@@ -31,16 +21,6 @@ void CopyInto(const fs::path& source, const fs::path& target)
     fs::create_directories(target.parent_path());
     fs::copy_file(source, target, fs::copy_options::overwrite_existing);
 }
-
-std::string ReadFile(const fs::path& file)
-{
-    std::ifstream in(file);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-fs::path ThisProgram() { return fs::read_symlink("/proc/self/exe"); }
 
 // The program the child runs: this one, or its copy in the tree.
 fs::path HostProgram(const fs::path& root, const InstallationLayout& layout)
@@ -58,47 +38,21 @@ constexpr bool kAddressSanitizer = __has_feature(address_sanitizer);
 constexpr bool kAddressSanitizer = false;
 #endif
 
-int RunChild(const fs::path& root, const InstallationLayout& layout, const fs::path& output)
+ChildRun RunTestInChild(const fs::path& root, const InstallationLayout& layout)
 {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    const std::string filter = std::string("--gtest_filter=") + test->test_suite_name() + "." + test->name();
-
-    std::vector<std::string> environment;
-    for (char** variable = environ; *variable != nullptr; ++variable)
-        if (std::strncmp(*variable, "LD_LIBRARY_PATH=", 16) != 0)
-            environment.emplace_back(*variable);
     const std::string libraryPath =
         layout.LibraryPath.empty() ? (root / layout.ModuleFolder).string() : layout.LibraryPath;
-    environment.push_back("LD_LIBRARY_PATH=" + libraryPath);
-    environment.push_back(std::string(kRootVariable) + "=" + root.string());
-    environment.push_back(std::string(kModuleFolderVariable) + "=" + layout.ModuleFolder);
-    environment.push_back("QUILL_ENGINE_JOURNAL=" + (root / "engine-journal.txt").string());
-
-    std::vector<char*> envp;
-    for (std::string& variable : environment)
-        envp.push_back(variable.data());
-    envp.push_back(nullptr);
-    std::string program = HostProgram(root, layout).string();
-    std::string filterArgument(filter);
-    char* argv[] = {program.data(), filterArgument.data(), nullptr};
-
-    const fs::path working = root / layout.WorkingFolder;
-    const pid_t child = fork();
-    if (child == 0) {
-        const int out = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        dup2(out, 1);
-        dup2(out, 2);
-        if (chdir(working.c_str()) != 0)
-            _exit(126);
-        if (layout.WithoutProc && !HideProc())
-            _exit(NoPrivateNamespace);
-        execve(program.c_str(), argv, envp.data());
-        _exit(127);
-    }
-    int status = 0;
-    if (child < 0 || waitpid(child, &status, 0) != child)
-        return -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    ChildProgram child;
+    child.Program = HostProgram(root, layout);
+    child.Arguments = {std::string("--gtest_filter=") + test->test_suite_name() + "." + test->name()};
+    child.Environment = {std::string(LibrarySearchVariable) + "=" + libraryPath,
+                         std::string(kRootVariable) + "=" + root.string(),
+                         std::string(kModuleFolderVariable) + "=" + layout.ModuleFolder,
+                         "QUILL_ENGINE_JOURNAL=" + (root / "engine-journal.txt").string()};
+    child.WorkingFolder = root / layout.WorkingFolder;
+    child.WithoutProc = layout.WithoutProc;
+    return RunChild(child);
 }
 
 }  // namespace
@@ -129,6 +83,11 @@ const Installation& Installation::Current()
     return current;
 }
 
+std::string Installation::PrefixText() const
+{
+    return ShortPathOf(m_Root) + static_cast<char>(fs::path::preferred_separator);
+}
+
 std::vector<std::string> Installation::JournalLines() const
 {
     std::vector<std::string> lines;
@@ -144,26 +103,6 @@ std::size_t Installation::JournalCount(const std::string& prefix) const
     for (const std::string& line : JournalLines())
         count += line.rfind(prefix, 0) == 0 ? 1 : 0;
     return count;
-}
-
-std::string LoadedModulePath(const char* fileName)
-{
-    struct Search {
-        std::string name;
-        std::string found;
-    } search{fileName, {}};
-    dl_iterate_phdr(
-        [](dl_phdr_info* info, std::size_t, void* data) {
-            auto* wanted = static_cast<Search*>(data);
-            const std::string path = info->dlpi_name != nullptr ? info->dlpi_name : "";
-            if (!path.empty() && fs::path(path).filename() == wanted->name) {
-                wanted->found = fs::absolute(path).string();
-                return 1;
-            }
-            return 0;
-        },
-        &search);
-    return search.found;
 }
 
 void RunInInstallation(const InstallationLayout& layout, const std::function<void(const Installation&)>& body)
@@ -201,17 +140,17 @@ void RunInInstallation(const InstallationLayout& layout, const std::function<voi
         CopyInto(ThisProgram(), HostProgram(root, layout));
     fs::create_directories(root / layout.WorkingFolder);
 
-    const fs::path output = root / "child-output.txt";
-    const int exitCode = RunChild(root, layout, output);
-    if (layout.WithoutProc && exitCode == NoPrivateNamespace) {
+    const ChildRun run = RunTestInChild(root, layout);
+    std::ofstream(root / "child-output.txt", std::ios::binary) << run.Output;
+    if (layout.WithoutProc && run.ExitCode == NoPrivateNamespace) {
         std::error_code ignored;
         fs::remove_all(root, ignored);
         GTEST_SKIP() << "this machine allows no private mount namespace, in which the test would hide /proc";
     }
-    EXPECT_EQ(exitCode, 0) << "the test failed in its installation " << root << ":\n" << ReadFile(output);
+    EXPECT_EQ(run.ExitCode, 0) << "the test failed in its installation " << root << ":\n" << run.Output;
     EXPECT_TRUE(fs::exists(root / "child-ran")) << "the test body did not run in its installation:\n"
-                                                 << ReadFile(output);
-    if (exitCode == 0 && !Test::HasFailure()) {
+                                                 << run.Output;
+    if (run.ExitCode == 0 && !Test::HasFailure()) {
         std::error_code ignored;
         fs::remove_all(root, ignored);
     }

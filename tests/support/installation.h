@@ -2,6 +2,8 @@
 // Real installation trees for the tests: a temporary folder laid out as a host meets the
 // module, with a copy of the module, the link library and chosen engine modules. A test
 // body runs in a child process of the test program that loads the module from the tree.
+#include "tests/support/processes_and_modules.h"
+
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -21,7 +23,8 @@ struct InstallationLayout {
     std::vector<Engine> Engines;
     // The child's working folder, relative to the root.
     std::string WorkingFolder = ".";
-    // The child's LD_LIBRARY_PATH as written; empty: the module folder's full path.
+    // The child's library search path (LibrarySearchVariable) as written; empty: the module
+    // folder's full path.
     std::string LibraryPath;
     // Where the host program lies, relative to the root; empty: the test program runs from
     // the build. Otherwise a copy of it runs from this folder of the tree.
@@ -44,6 +47,9 @@ public:
     static const Installation& Current();
 
     const std::filesystem::path& Root() const { return m_Root; }
+    // The installation prefix as the module takes it from its own path: the root in the form
+    // the platform gives it, and a separator.
+    std::string PrefixText() const;
     std::filesystem::path ModuleFolder() const { return m_Root / m_Layout.ModuleFolder; }
     std::filesystem::path JournalFile() const { return m_Root / "engine-journal.txt"; }
     // The engine journal's lines so far (load, unload and entry-point calls).
@@ -51,7 +57,10 @@ public:
     // The journal lines that begin with the prefix.
     std::size_t JournalCount(const std::string& prefix) const;
     // The full path of an engine module as placed, for looking up its accessors.
-    std::filesystem::path EnginePath(const std::string& pathInTree) const { return m_Root / pathInTree; }
+    std::filesystem::path EnginePath(const std::string& pathInTree) const
+    {
+        return (m_Root / pathInTree).lexically_normal();
+    }
 
     Installation(std::filesystem::path root, InstallationLayout layout);
 
@@ -65,6 +74,3 @@ private:
 // that links the module has loaded the tree's, and one that does not none yet; then runs
 // the body.
 void RunInInstallation(const InstallationLayout& layout, const std::function<void(const Installation&)>& body);
-
-// The path of the loaded module as the platform reports it (empty when not loaded).
-std::string LoadedModulePath(const char* fileName);

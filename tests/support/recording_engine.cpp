@@ -1,16 +1,16 @@
 // Reaches the blocks of a loaded recording engine.
 #include "tests/support/recording_engine.h"
 
-#include <dlfcn.h>
+#include "tests/support/processes_and_modules.h"
 
 #include <cstring>
 
 namespace {
 template <typename Function>
-Function Symbol(void* module, const char* name)
+Function Symbol(ModuleHandle module, const char* name)
 {
     Function function = nullptr;
-    void* address = dlsym(module, name);
+    void* address = ModuleSymbol(module, name);
     std::memcpy(&function, &address, sizeof function);
     return function;
 }
@@ -18,13 +18,13 @@ Function Symbol(void* module, const char* name)
 
 RecordingEngine::RecordingEngine(const std::filesystem::path& enginePath)
 {
-    void* module = dlopen(enginePath.c_str(), RTLD_NOW | RTLD_NOLOAD);
+    const ModuleHandle module = ReferenceLoadedModule(enginePath);
     if (module == nullptr)
         return;
     m_Values = Symbol<float* (*)(int)>(module, "RecordingValueBlock");
     m_Statuses = Symbol<std::int32_t* (*)(int)>(module, "RecordingStatusBlock");
     m_BlocksInUse = Symbol<int (*)()>(module, "RecordingBlocksInUse");
-    dlclose(module);  // the module under test holds its own reference
+    ReleaseModule(module);  // the module under test holds its own reference
 }
 
 float* RecordingEngine::Values(int which) const { return m_Values(which); }
@@ -38,8 +38,8 @@ int RecordingEngine::BlocksInUse() const { return m_BlocksInUse(); }
 
 bool RecordingEngine::IsModuleLoaded(const std::filesystem::path& enginePath)
 {
-    void* module = dlopen(enginePath.c_str(), RTLD_NOW | RTLD_NOLOAD);
+    const ModuleHandle module = ReferenceLoadedModule(enginePath);
     if (module != nullptr)
-        dlclose(module);
+        ReleaseModule(module);
     return module != nullptr;
 }

@@ -1,5 +1,6 @@
 // The module-loading stand-in: folders separated either way, references counted down to a
 // real unload, module handles and file names found as the platform finds them.
+#include "platform/last_error.h"
 #include "platform/loader/module_loading.h"
 #include "tests/support/temporary_folder.h"
 #include "tests/support/without_proc.h"
@@ -214,6 +215,35 @@ private:
         "a-long-folder-name-a-long-folder-name-a-long-folder-name-a-long-folder-name-a-long-folder-name";  // 94 bytes
     int m_Depth = 0;
 };
+
+// The platform's ANSI calls take paths shorter than MAX_PATH characters only: the loader and
+// the short form refuse longer ones with ERROR_FILENAME_EXCED_RANGE.
+TEST_F(ModuleTree, PathsOfMaxPathCharactersOrMoreAreRefused)
+{
+    const auto placedAtLength = [&](std::size_t length) {
+        const std::string fileInFolder = "/ASME.DLL";
+        const std::string pathInTree =
+            std::string(length - root.string().size() - 1 - fileInFolder.size(), 'd') + fileInFolder;
+        Place(pathInTree);
+        const std::string path = (root / pathInTree).string();
+        EXPECT_EQ(path.size(), length);
+        return path;
+    };
+    const std::string longest = placedAtLength(MAX_PATH - 1);
+    HMODULE module = LoadLibraryA(longest.c_str());
+    EXPECT_NE(module, nullptr);
+    FreeLibrary(module);
+    char shortPath[1024];
+    EXPECT_EQ(GetShortPathNameA(longest.c_str(), shortPath, sizeof shortPath), longest.size());
+
+    const std::string tooLong = placedAtLength(MAX_PATH);
+    SetLastError(0);
+    EXPECT_EQ(LoadLibraryA(tooLong.c_str()), nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_FILENAME_EXCED_RANGE);
+    SetLastError(0);
+    EXPECT_EQ(GetShortPathNameA(tooLong.c_str(), shortPath, sizeof shortPath), 0u);
+    EXPECT_EQ(GetLastError(), ERROR_FILENAME_EXCED_RANGE);
+}
 
 TEST_F(ModuleTree, RelativePathsAreFoundFromAWorkingFolderDeeperThanAnyPath)
 {
