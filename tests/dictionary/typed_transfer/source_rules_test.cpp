@@ -30,9 +30,9 @@ TEST(SourceRules, TowardTheEngineSourceNoneClearsTheHostAndOthersAreSent)
                 host.Set(HostValue, c.Source);
                 double engine = EngineValue;
                 host.Move(engine, direction, 0);
-                const ObservedValue after = host.Now();
+                const HeldValue after = host.Now();
                 EXPECT_EQ(engine, c.Sent ? HostValue : EngineValue);
-                EXPECT_EQ(after.Text, c.Sent ? "5" : "");
+                EXPECT_EQ(after.Value, c.Sent ? std::optional(HostValue) : std::nullopt);
                 EXPECT_EQ(after.Source, c.Source);
             }
         }
@@ -67,9 +67,9 @@ TEST(SourceRules, TowardTheHostOnlyForceOneOverwritesAProtectedValue)
             host.Set(HostValue, c.Source);
             double engine = EngineValue;
             host.Move(engine, EngineToHost, c.Force);
-            const ObservedValue after = host.Now();
+            const HeldValue after = host.Now();
             const bool written = member.HasForce ? c.WrittenWhenForced : c.WrittenWhenPlain;
-            EXPECT_EQ(after.Number, written ? EngineValue : HostValue);
+            EXPECT_EQ(after.Value, written ? EngineValue : HostValue);
             EXPECT_EQ(after.Source, member.HasForce ? c.SourceWhenForced : c.Source);
             EXPECT_EQ(engine, EngineValue);
         }
@@ -85,9 +85,8 @@ constexpr int ElementCount = 6;
 
 void HoldElementsWithOtherSources(ArrayMap& arrays)
 {
-    arrays.Add(ValueName);
     for (int index = 0; index < ElementCount; ++index)
-        SetElement(arrays, ValueName, index, HostValue, ElementSources[index]);
+        Hold(arrays, ValueName, index, {HostValue, ElementSources[index]});
 }
 
 // Elements that the engine wrote (index to value) hold the value with SourceEngine; every
@@ -96,15 +95,12 @@ void ExpectOnlyWrittenElementsMarked(ArrayMap& arrays, const std::map<int, doubl
 {
     for (int index = 0; index < ElementCount; ++index) {
         SCOPED_TRACE(testing::Message() << "element " << index);
-        const ObservedValue after = ElementNow(arrays, ValueName, index);
+        const HeldValue after = Read(arrays, ValueName, index);
         const auto engine = written.find(index);
-        if (engine == written.end()) {
-            EXPECT_EQ(after.Number, HostValue);
-            EXPECT_EQ(after.Source, ElementSources[index]);
-        } else {
-            EXPECT_EQ(after.Number, engine->second);
-            EXPECT_EQ(after.Source, SourceEngine);
-        }
+        if (engine == written.end())
+            EXPECT_EQ(after, (HeldValue{HostValue, ElementSources[index]}));
+        else
+            EXPECT_EQ(after, (HeldValue{engine->second, SourceEngine}));
     }
 }
 
@@ -211,13 +207,13 @@ TEST(NoValueMarkers, OnlyEachKindsMarkerIsHeldBackFromTheHost)
             host.Set(HostValue, SourceEngine);
             double engine = c.Engine;
             host.Move(engine, EngineToHost, force);
-            const ObservedValue after = host.Now();
+            const HeldValue after = host.Now();
             if (!c.Written) {
-                EXPECT_EQ(after.Number, HostValue);
+                EXPECT_EQ(after.Value, HostValue);
             } else if (std::isnan(c.Engine)) {
-                EXPECT_TRUE(std::isnan(after.Number));
+                EXPECT_TRUE(after.Value && std::isnan(*after.Value));
             } else {
-                EXPECT_EQ(after.Number, c.Host.value_or(c.Engine));
+                EXPECT_EQ(after.Value, c.Host.value_or(c.Engine));
             }
         }
     }
@@ -230,7 +226,7 @@ TEST(NoValueMarkers, TheIntegerRangeSendsElementsAsUnsignedNumbers)
         OneValueHost host(one_value::Named(member));
         double engine = -1.0;
         host.Move(engine, EngineToHost, 0);
-        EXPECT_EQ(host.Now().Number, 18446744073709551616.0);
+        EXPECT_EQ(host.Now().Value, 18446744073709551616.0);
     }
 }
 
@@ -240,8 +236,7 @@ TEST(NoValueMarkers, TheIntegerRangeTakesHostIntegersSignExtended)
         SCOPED_TRACE(member);
         ScalarMap scalars;
         ArrayMap arrays;
-        arrays.Add(ValueName);
-        SetElement(arrays, ValueName, 0, -5.0, SourceEngine);
+        Hold(arrays, ValueName, 0, {-5.0, SourceEngine});
         std::uint64_t engine = 0;
         if (std::string_view(member) == "TransferArrayInteger")
             TransferArrayInteger(&arrays, 0, 0, 1, ValueName, &engine, HostToEngine, 0);
