@@ -41,7 +41,7 @@ void TransferArrayRange(ArrayMap* map, std::int32_t first, std::int32_t last, st
         IndexRange range = IndexRange::Between(first, last);
         const short size = link.nonEmptySize();
         if (!IsEngineToHost(direction)) {
-            if (!range.BoundForReading(size))
+            if (!range.ClampHighForReading(size))
                 return;
             range.ForEach([&](int index) {
                 TakeFromHost(ElementHostValue{link, index}, [&] {

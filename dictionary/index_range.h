@@ -14,9 +14,10 @@ struct IndexRange {
         return first > last ? IndexRange{last, first} : IndexRange{first, last};
     }
 
-    // Toward the engine the host's non-empty size is the highest index read (inclusive).
-    // Answers false when nothing may be read: the lower index lies below 0 or above the size.
-    bool BoundForReading(short nonEmptySize)
+    // Toward the engine the host's non-empty size is the highest index read (inclusive):
+    // lowers High to the size. Answers false when nothing may be read: the lower index lies
+    // below 0 or above the size.
+    bool ClampHighForReading(short nonEmptySize)
     {
         if (High > nonEmptySize)
             High = nonEmptySize;

@@ -1,4 +1,6 @@
-// Generated data: the array results table, 1262 names in walking order.
+// The array results table: 1262 names in walking order.
+// The table itself is the source, edited here: nothing generates it. The dictionary's tests
+// check its names and its order.
 #include "dictionary/tables/array_results_table.h"
 
 const char ArrayResultsTable[ArrayResultCount][ArrayResultNameCapacity] = {

@@ -1,4 +1,6 @@
-// Generated data: the array variable table, 186 (name, first slot) entries in walking order.
+// The array variable table: 186 (name, first slot) entries in walking order.
+// The table itself is the source, edited here: nothing generates it. The dictionary's tests
+// check its names, its order and its slots.
 #include "dictionary/tables/array_variable_table.h"
 
 const ArrayVariableEntry ArrayVariableTable[ArrayVariableCount] = {

@@ -1,4 +1,6 @@
-// Generated data: the scalar variable table, 1258 (name, slot) entries in walking order.
+// The scalar variable table: 1258 (name, slot) entries in walking order.
+// The table itself is the source, edited here: nothing generates it. The dictionary's tests
+// check its names, its order and its slots.
 #include "dictionary/tables/scalar_variable_table.h"
 
 const ScalarVariableEntry ScalarVariableTable[ScalarVariableCount] = {

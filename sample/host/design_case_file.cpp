@@ -30,8 +30,10 @@ std::string_view Trimmed(std::string_view text)
     return text.substr(first, last - first + 1);
 }
 
+// The number, of the kind of `number`, that the whole text spells: false when the text is
+// not one or holds more.
 template <typename Number>
-bool ParseWhole(std::string_view text, Number& number)
+bool ParseNumber(std::string_view text, Number& number)
 {
     const auto result = std::from_chars(text.data(), text.data() + text.size(), number);
     return result.ec == std::errc() && result.ptr == text.data() + text.size();
@@ -54,9 +56,9 @@ std::string ParseLine(std::string_view line, CaseInput& input)
     fields >> value >> source >> extra;
     if (value.empty())
         return "a value is missing for '" + input.Name + "'";
-    if (!ParseWhole(value, input.Value))
+    if (!ParseNumber(value, input.Value))
         return Quoted(value) + " is not a number";
-    if (!source.empty() && !ParseWhole(source, input.Source))
+    if (!source.empty() && !ParseNumber(source, input.Source))
         return Quoted(source) + " is not a source code";
     if (!extra.empty())
         return "unexpected " + Quoted(extra) + " after the source";

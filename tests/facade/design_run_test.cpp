@@ -55,6 +55,7 @@ const RunNumberCase kRunNumbers[] = {
     {"BlankThenDigitsThenOther", "/cases/HX.QXR 7x", 2, "/cases/HX.QXR", 9},
     {"Negative", "/cases/HX.QXR-3", 1, "/cases/HX.QXR", -2},
     {"PlusSignAndWhiteSpace", "HX.QXR\t\n +8", 0, "HX.QXR", 8},
+    {"FormFeedCarriageReturnAndVerticalTab", "HX.QXR\f\r\v9", 1, "HX.QXR", 10},
     {"SecondQxrRightBehind", "HX.QXR.QXR4", 6, "HX.QXR", 6},
     {"OverflowUp", "HX.QXR99999999999", 0, "HX.QXR", 2147483647},
     {"OverflowDown", "HX.QXR-99999999999", 0, "HX.QXR", -2147483647 - 1},

@@ -3,6 +3,7 @@
 #include "engine/COrvelEngine.h"
 #include "link/LinkJournal.h"
 #include "link/UnmanagedEngineWrapper.h"
+#include "tests/support/host_values.h"
 #include "tests/support/installation.h"
 #include "tests/support/recording_engine.h"
 
@@ -120,23 +121,16 @@ TEST(EngineBinding, NewBlocksFromASecondASMEZIRedirectLaterTransfers)
 {
     RunInInstallation(StandardLayout("recording_asme_moving"), [](const Installation& installation) {
         ScalarMap scalars;
-        scalars.Add("DesPressSS");
-        auto setHostValue = [&](double value) {
-            ScalarLink* link = scalars["DesPressSS"];
-            link->set_source(SourceEngine);
-            link->set_szValuePureSI(value);
-            link->Destroy();
-        };
         auto engine = std::make_unique<COrvelEngine>();
         RecordingEngine blocks(installation.EnginePath("XEQ/ASME.DLL"));
         ASSERT_TRUE(blocks.IsLoaded());
 
-        setHostValue(1.0);
+        Hold(scalars, "DesPressSS", {1.0, SourceEngine});
         engine->TransferData(&scalars, nullptr);
         EXPECT_EQ(blocks.BlocksInUse(), 0);
         EXPECT_EQ(blocks.Values(0)[kDesPressSSSlot], 1.0f);
 
-        setHostValue(2.0);
+        Hold(scalars, "DesPressSS", {2.0, SourceEngine});
         engine->TransferData(&scalars, nullptr);
         EXPECT_EQ(blocks.BlocksInUse(), 1);
         EXPECT_EQ(blocks.Values(1)[kDesPressSSSlot], 2.0f);
@@ -146,12 +140,7 @@ TEST(EngineBinding, NewBlocksFromASecondASMEZIRedirectLaterTransfers)
         blocks.Values(1)[kDesPressSSSlot] = 3.0f;
         blocks.Statuses(1)[kDesPressSSSlot].Code = 6;
         EXPECT_TRUE(engine->CheckData(&scalars, nullptr));
-        ScalarLink* link = scalars["DesPressSS"];
-        double value = 0;
-        link->get_szValuePureSI(&value);
-        EXPECT_EQ(value, 3.0);
-        EXPECT_EQ(link->get_status(), 6);
-        link->Destroy();
+        EXPECT_EQ(Read(scalars, "DesPressSS"), (HeldValue{3.0, SourceEngine, 6}));
     });
 }
 

@@ -105,7 +105,7 @@ TEST(HostOperations, ResultsAndImportLeaveTheMapsAlone)
     RunInInstallation(StandardLayout(), [](const Installation& installation) {
         auto engine = std::make_unique<COrvelEngine>();
         ScalarMap scalars;
-        HoldScalar(scalars, "MAWPShlDes", 5.0, 1);
+        Hold(scalars, "MAWPShlDes", {5.0, 1});
         ArrayMap arrays;
         arrays.Add("ArFlgOD");
         char file[] = "case.TAI";
@@ -117,7 +117,7 @@ TEST(HostOperations, ResultsAndImportLeaveTheMapsAlone)
         engine->ShutdownFeature(3);
         engine->Stop(1);
         EXPECT_TRUE(LinkJournal::Calls().empty());
-        EXPECT_EQ(ReadScalar(scalars, "MAWPShlDes").Value, 5.0);
+        EXPECT_EQ(Read(scalars, "MAWPShlDes"), (HeldValue{5.0, 1}));
         EXPECT_EQ(installation.JournalLines(), (std::vector<std::string>{"load ASME"})) << "no engine call";
     });
 }

@@ -35,10 +35,10 @@ TEST_P(ForceEngineSourceTest, TowardTheHost)
 {
     const ForceCase& c = GetParam();
     ScalarMap map;
-    HoldScalar(map, "DesTempSS", 1.0, c.Source);
+    Hold(map, "DesTempSS", {1.0, c.Source});
     float slot = 2.5f;
     TransferScalarFloat(&map, "DesTempSS", &slot, EngineToHost, c.Force);
-    const HostScalar host = ReadScalar(map, "DesTempSS");
+    const HeldValue host = Read(map, "DesTempSS");
     EXPECT_EQ(host.Value, c.ValueWritten ? 2.5 : 1.0);
     EXPECT_EQ(host.Source, c.SourceAfter);
 }
@@ -49,10 +49,10 @@ INSTANTIATE_TEST_SUITE_P(Cases, ForceEngineSourceTest, ::testing::ValuesIn(kForc
 TEST(ForceEngineSource, NoValueIsNotWrittenEvenWhenForced)
 {
     ScalarMap map;
-    HoldScalar(map, "DesTempSS", 1.0, SourceProtected);
+    Hold(map, "DesTempSS", {1.0, SourceProtected});
     float slot = NoValue;
     TransferScalarFloat(&map, "DesTempSS", &slot, EngineToHost, 1);
-    const HostScalar host = ReadScalar(map, "DesTempSS");
+    const HeldValue host = Read(map, "DesTempSS");
     EXPECT_EQ(host.Value, 1.0);
     EXPECT_EQ(host.Source, SourceProtected);
 }
@@ -61,13 +61,13 @@ TEST(TransferDirection, EveryNonZeroValueIsHostToEngine)
 {
     for (TransferDirection direction : {TransferDirection{1}, TransferDirection{2}, TransferDirection{255}}) {
         ScalarMap map;
-        HoldScalar(map, "DesTempSS", 4.5, SourceEngine);
+        Hold(map, "DesTempSS", {4.5, SourceEngine});
         float slot = 0.0f;
         TransferScalarFloat(&map, "DesTempSS", &slot, direction, 0);
         EXPECT_EQ(slot, 4.5f) << "direction " << int{direction};
         StatusEntry entry{9, {}};
         TransferScalarStatus(&map, "DesTempSS", &entry, direction);
-        EXPECT_EQ(ReadScalar(map, "DesTempSS").Status, 0) << "no status goes to the host";
+        EXPECT_EQ(Read(map, "DesTempSS").Status, 0) << "no status goes to the host";
     }
 }
 

@@ -46,8 +46,8 @@ protected:
 // (DesPressSS before DesTempSS).
 TEST_F(ScalarVariablesWalk, ValueThenStatusPerEntryInTableOrder)
 {
-    HoldScalar(map, "DesTempSS", 400.0, SourceEngine);
-    HoldScalar(map, "DesPressSS", 2.0e6, SourceEngine);
+    Hold(map, "DesTempSS", {400.0, SourceEngine});
+    Hold(map, "DesPressSS", {2.0e6, SourceEngine});
     values[kDesTempSS] = 410.0f;
     values[kDesPressSS] = 2.5e6f;
     LinkJournal::Enable();
@@ -69,21 +69,20 @@ TEST_F(ScalarVariablesWalk, ValueThenStatusPerEntryInTableOrder)
 
 TEST_F(ScalarVariablesWalk, PassesItsForceFlagToEveryEntry)
 {
-    HoldScalar(map, "DesTempSS", 400.0, SourceProtected);
-    HoldScalar(map, "DesPressSS", 2.0e6, SourceProtected);
+    Hold(map, "DesTempSS", {400.0, SourceProtected});
+    Hold(map, "DesPressSS", {2.0e6, SourceProtected});
     values[kDesTempSS] = 410.0f;
     values[kDesPressSS] = 2.5e6f;
 
     TransferScalarVariables(&map, EngineToHost, 2);
-    EXPECT_EQ(ReadScalar(map, "DesTempSS").Value, 400.0) << "only exactly 1 forces";
+    EXPECT_EQ(Read(map, "DesTempSS").Value, 400.0) << "only exactly 1 forces";
 
     TransferScalarVariables(&map, EngineToHost, 1);
     for (const char* name : {"DesTempSS", "DesPressSS"}) {
-        const HostScalar host = ReadScalar(map, name);
-        EXPECT_EQ(host.Source, SourceEngine) << name;
+        EXPECT_EQ(Read(map, name).Source, SourceEngine) << name;
     }
-    EXPECT_EQ(ReadScalar(map, "DesTempSS").Value, 410.0);
-    EXPECT_EQ(ReadScalar(map, "DesPressSS").Value, 2.5e6);
+    EXPECT_EQ(Read(map, "DesTempSS").Value, 410.0);
+    EXPECT_EQ(Read(map, "DesPressSS").Value, 2.5e6);
 }
 
 }  // namespace

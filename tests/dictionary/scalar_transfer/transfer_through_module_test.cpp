@@ -72,15 +72,15 @@ TEST_P(HostToEngineTest, OneEntry)
     RunInInstallation(StandardLayout(), [&](const Installation& installation) {
         Session s(installation);
         if (c.Held)
-            HoldScalar(s.map, "DesPressSS", c.Value, c.Source);
+            Hold(s.map, "DesPressSS", {c.Value, c.Source});
         s.Values()[kDesPressSS] = kSentinel;
 
         EXPECT_TRUE(s.engine->TransferData(&s.map, nullptr));
 
         EXPECT_EQ(s.Values()[kDesPressSS], c.SlotWritten ? 1.5f : kSentinel);
-        const HostScalar host = ReadScalar(s.map, "DesPressSS");
-        EXPECT_EQ(host.Empty, c.HostEmptyAfter);
         if (c.Held) {
+            const HeldValue host = Read(s.map, "DesPressSS");
+            EXPECT_EQ(host.Value, c.HostEmptyAfter ? std::nullopt : c.Value);
             EXPECT_EQ(host.Source, c.Source);
         }
     });
@@ -93,7 +93,7 @@ TEST(HostToEngine, EmptyLinkIsAskedNothingButIsEmpty)
 {
     RunInInstallation(StandardLayout(), [](const Installation& installation) {
         Session s(installation);
-        HoldScalar(s.map, "DesPressSS", std::nullopt, 2);
+        Hold(s.map, "DesPressSS", {std::nullopt, 2});
         LinkJournal::Enable();
         s.engine->TransferData(&s.map, nullptr);
         std::multiset<std::string> members;
@@ -131,18 +131,18 @@ TEST_P(EngineToHostTest, OneEntryValueSourceAndStatus)
     const ToHostCase& c = GetParam();
     RunInInstallation(StandardLayout(), [&](const Installation& installation) {
         Session s(installation);
-        HoldScalar(s.map, "DesPressSS", 3.0, c.Source);
+        Hold(s.map, "DesPressSS", {3.0, c.Source});
         s.HandOverBlocks();
         s.Values()[kDesPressSS] = c.Slot;
         s.Statuses()[kDesPressSS].Code = 6;
 
         EXPECT_TRUE(s.engine->CheckData(&s.map, nullptr));
 
-        const HostScalar host = ReadScalar(s.map, "DesPressSS");
+        const HeldValue host = Read(s.map, "DesPressSS");
         if (!c.ValueWritten)
             EXPECT_EQ(host.Value, 3.0);
         else if (std::isnan(c.Slot))
-            EXPECT_TRUE(std::isnan(host.Value));
+            EXPECT_TRUE(host.Value && std::isnan(*host.Value));
         else
             EXPECT_EQ(host.Value, static_cast<double>(c.Slot));
         EXPECT_EQ(host.Source, c.Source);
@@ -157,13 +157,14 @@ TEST(EngineToHost, WideningIsExact)
 {
     RunInInstallation(StandardLayout(), [](const Installation& installation) {
         Session s(installation);
-        HoldScalar(s.map, "DesPressSS", 3.0, 2);
+        Hold(s.map, "DesPressSS", {3.0, 2});
         s.HandOverBlocks();
         s.Values()[kDesPressSS] = 0.1f;
         s.engine->CheckData(&s.map, nullptr);
-        const double received = ReadScalar(s.map, "DesPressSS").Value;
-        EXPECT_EQ(received, static_cast<double>(0.1f));
-        EXPECT_GT(received, 0.1);
+        const std::optional<double> received = Read(s.map, "DesPressSS").Value;
+        ASSERT_TRUE(received);
+        EXPECT_EQ(*received, static_cast<double>(0.1f));
+        EXPECT_GT(*received, 0.1);
     });
 }
 
@@ -177,7 +178,7 @@ TEST(EngineToHost, StatusRuleReadsThe32BitCodeAndNotTheLastFourBytes)
                   {65542, 4}, {INT32_MIN, 4}};
     RunInInstallation(StandardLayout(), [&](const Installation& installation) {
         Session s(installation);
-        HoldScalar(s.map, "DesPressSS", 3.0, 2);
+        Hold(s.map, "DesPressSS", {3.0, 2});
         s.HandOverBlocks();
         for (const auto& code : kCodes) {
             for (std::uint8_t filler : {std::uint8_t{0x00}, std::uint8_t{0x06}, std::uint8_t{0xFF}}) {
@@ -185,7 +186,7 @@ TEST(EngineToHost, StatusRuleReadsThe32BitCodeAndNotTheLastFourBytes)
                 for (std::uint8_t& byte : s.Statuses()[kDesPressSS].Unused)
                     byte = filler;
                 s.engine->CheckData(&s.map, nullptr);
-                EXPECT_EQ(ReadScalar(s.map, "DesPressSS").Status, code.Host)
+                EXPECT_EQ(Read(s.map, "DesPressSS").Status, code.Host)
                     << "engine code " << code.Engine << ", filler " << int{filler};
             }
         }
@@ -206,18 +207,18 @@ TEST(SharedSlots, LaterNamePrevailsTowardTheEngineAndBothReceiveTheSlot)
     RunInInstallation(StandardLayout(), [&](const Installation& installation) {
         Session s(installation);
         for (const auto& pair : kPairs) {
-            HoldScalar(s.map, pair.Earlier, 10.0, 2);
-            HoldScalar(s.map, pair.Later, 20.0, 2);
+            Hold(s.map, pair.Earlier, {10.0, 2});
+            Hold(s.map, pair.Later, {20.0, 2});
         }
         s.engine->TransferData(&s.map, nullptr);
         for (const auto& pair : kPairs)
             EXPECT_EQ(s.Values()[pair.Slot], 20.0f) << pair.Later;
 
         // A later name with source 0 is cleared and leaves the earlier name's value.
-        HoldScalar(s.map, "TubePassNum", 30.0, 0);
+        Hold(s.map, "TubePassNum", {30.0, 0});
         s.engine->TransferData(&s.map, nullptr);
         EXPECT_EQ(s.Values()[1151], 10.0f);
-        EXPECT_TRUE(ReadScalar(s.map, "TubePassNum").Empty);
+        EXPECT_FALSE(Read(s.map, "TubePassNum").Value);
 
         for (const auto& pair : kPairs) {
             s.Values()[pair.Slot] = 5.5f;
@@ -226,7 +227,7 @@ TEST(SharedSlots, LaterNamePrevailsTowardTheEngineAndBothReceiveTheSlot)
         s.engine->CheckData(&s.map, nullptr);
         for (const auto& pair : kPairs)
             for (const char* name : {pair.Earlier, pair.Later}) {
-                const HostScalar host = ReadScalar(s.map, name);
+                const HeldValue host = Read(s.map, name);
                 EXPECT_EQ(host.Value, 5.5) << name;
                 EXPECT_EQ(host.Status, 9) << name;
             }
@@ -242,7 +243,7 @@ TEST(WholeTable, EveryVariableMovesBothWays)
         Session s(installation);
         std::set<int> named;
         for (const ScalarVariableEntry& entry : ScalarVariableTable) {
-            HoldScalar(s.map, entry.Name, 1000.0 + entry.Slot, 2);
+            Hold(s.map, entry.Name, {1000.0 + entry.Slot, 2});
             if (entry.Slot != NoSlot)
                 named.insert(entry.Slot);
         }
@@ -264,12 +265,12 @@ TEST(WholeTable, EveryVariableMovesBothWays)
             s.Values()[slot] = static_cast<float>(slot) + 0.5f;
             s.Statuses()[slot].Code = slot % 2 == 0 ? 6 : 9;
         }
-        HoldScalar(s.map, "DiamStd", 77.0, 2);
+        Hold(s.map, "DiamStd", {77.0, 2});
         LinkJournal::Clear();
         EXPECT_TRUE(s.engine->CheckData(&s.map, nullptr));
         EXPECT_EQ(LinkJournal::Count("ScalarMap::operator[]"), 2 * ScalarVariableCount);
         for (const ScalarVariableEntry& entry : ScalarVariableTable) {
-            const HostScalar host = ReadScalar(s.map, entry.Name);
+            const HeldValue host = Read(s.map, entry.Name);
             if (entry.Slot == NoSlot) {
                 EXPECT_EQ(host.Status, 0) << entry.Name;
                 continue;
@@ -277,7 +278,7 @@ TEST(WholeTable, EveryVariableMovesBothWays)
             EXPECT_EQ(host.Value, static_cast<double>(entry.Slot) + 0.5) << entry.Name;
             EXPECT_EQ(host.Status, entry.Slot % 2 == 0 ? 6 : 9) << entry.Name;
         }
-        EXPECT_EQ(ReadScalar(s.map, "DiamStd").Value, 77.0);
+        EXPECT_EQ(Read(s.map, "DiamStd").Value, 77.0);
     });
 }
 
@@ -285,7 +286,7 @@ TEST(WholeTable, MapHoldingNoneOfTheNamesChangesNothing)
 {
     RunInInstallation(StandardLayout(), [](const Installation& installation) {
         Session s(installation);
-        HoldScalar(s.map, "NotAVariable", 1.0, 0);
+        Hold(s.map, "NotAVariable", {1.0, 0});
         s.HandOverBlocks();
         for (int slot = 0; slot < SlotCount; ++slot)
             s.Values()[slot] = kSentinel;
@@ -293,7 +294,7 @@ TEST(WholeTable, MapHoldingNoneOfTheNamesChangesNothing)
         s.engine->CheckData(&s.map, nullptr);
         for (int slot = 0; slot < SlotCount; ++slot)
             ASSERT_EQ(s.Values()[slot], kSentinel) << "slot " << slot;
-        EXPECT_FALSE(ReadScalar(s.map, "NotAVariable").Empty);
+        EXPECT_EQ(Read(s.map, "NotAVariable").Value, 1.0);
     });
 }
 

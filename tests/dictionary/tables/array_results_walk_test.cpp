@@ -5,7 +5,7 @@
 #include "dictionary/tables/results_walk.h"
 
 #include "call_recorder.h"
-#include "host_map_fixture.h"
+#include "tests/support/host_values.h"
 #include "table_rules.h"
 
 #include "dictionary/engine_blocks.h"

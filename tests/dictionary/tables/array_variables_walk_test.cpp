@@ -3,7 +3,7 @@
 #include "dictionary/tables/array_variables.h"
 
 #include "call_recorder.h"
-#include "host_map_fixture.h"
+#include "tests/support/host_values.h"
 #include "table_rules.h"
 
 #include "dictionary/engine_blocks.h"

@@ -5,7 +5,7 @@
 #include "dictionary/tables/scalar_results_table.h"
 
 #include "call_recorder.h"
-#include "host_map_fixture.h"
+#include "tests/support/host_values.h"
 #include "table_rules.h"
 
 #include "dictionary/engine_blocks.h"

@@ -1,8 +1,8 @@
 // The one-element member's index rule and the status range member.
 #include "dictionary/array_transfer.h"
 #include "link/LinkJournal.h"
-#include "tests/dictionary/typed_transfer/host_values.h"
 #include "tests/dictionary/typed_transfer/journal_view.h"
+#include "tests/support/host_values.h"
 
 #include <gtest/gtest.h>
 
@@ -17,9 +17,8 @@ constexpr double Engine = 99.0;
 // The host holds elements 0 to 2 with the values 10 to 12, so its non-empty size is 3.
 void HoldThreeElements(ArrayMap& map)
 {
-    map.Add(Name);
     for (int i = 0; i < 3; ++i)
-        SetElement(map, Name, i, 10 + i, SourceEngine);
+        Hold(map, Name, i, {10.0 + i, SourceEngine});
 }
 
 TEST(ArrayElementTransfer, TowardTheEngineAnIndexAboveTheNonEmptySizeMovesNothing)
@@ -62,7 +61,7 @@ TEST(ArrayElementTransfer, TowardTheHostAnyIndexGoesToTheLinkWithoutTheSize)
         EXPECT_EQ(LinkJournal::Count("ArrayLink::nonEmptySize"), 0u);
         LinkJournal::Disable();
         if (index >= 0) {
-            EXPECT_EQ(ElementNow(map, Name, index).Number, Engine);
+            EXPECT_EQ(Read(map, Name, index).Value, Engine);
         }
     }
 }
@@ -82,7 +81,7 @@ std::vector<short> Statuses(ArrayMap& map, int count)
 {
     std::vector<short> statuses;
     for (int i = 0; i < count; ++i)
-        statuses.push_back(ElementNow(map, Name, i).Status);
+        statuses.push_back(Read(map, Name, i).Status);
     return statuses;
 }
 

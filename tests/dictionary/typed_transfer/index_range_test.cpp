@@ -1,13 +1,14 @@
 // Index ranges of the range members: order, buffer positions, and the non-empty size bound.
 #include "dictionary/array_transfer.h"
 #include "link/LinkJournal.h"
-#include "tests/dictionary/typed_transfer/host_values.h"
 #include "tests/dictionary/typed_transfer/journal_view.h"
+#include "tests/support/host_values.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -69,9 +70,8 @@ struct RangeCase {
 // The host holds elements 0 to count - 1 with the values base + index, source SourceEngine.
 void HoldElements(ArrayMap& map, int count, double base)
 {
-    map.Add(Name);
     for (int i = 0; i < count; ++i)
-        SetElement(map, Name, i, base + i, SourceEngine);
+        Hold(map, Name, i, {base + i, SourceEngine});
 }
 
 TEST(IndexRanges, TowardTheEngineTheLowerIndexFillsBufferPositionZero)
@@ -128,11 +128,11 @@ TEST(IndexRanges, TowardTheHostBufferPositionZeroGoesToTheLowerIndex)
             member.Move(map, c.Range.First, c.Range.Last, c.Range.Stride, buffer, EngineToHost);
             for (int index = 0; index < 6; ++index) {
                 const auto expected = c.Host.find(index);
-                const ObservedValue element = ElementNow(map, Name, index);
+                const HeldValue element = Read(map, Name, index);
                 if (expected == c.Host.end())
-                    EXPECT_EQ(element.Text, "") << "element " << index;
+                    EXPECT_FALSE(element.Value) << "element " << index;
                 else
-                    EXPECT_EQ(element.Number, expected->second) << "element " << index;
+                    EXPECT_EQ(element.Value, expected->second) << "element " << index;
             }
         }
     }
@@ -162,7 +162,7 @@ TEST(IndexRanges, TowardTheEngineTheNonEmptySizeIsTheHighestIndexRead)
             SCOPED_TRACE(testing::Message() << member.Label << " " << c.Range.First << ".." << c.Range.Last);
             ArrayMap map;
             HoldElements(map, 3, 10);
-            SetElement(map, Name, 1, 11, SourceNone);
+            Hold(map, Name, 1, {11.0, SourceNone});
             std::vector<double> buffer(12, Untouched);
             StartJournal();
             member.Move(map, c.Range.First, c.Range.Last, c.Range.Stride, buffer, HostToEngine);
@@ -171,7 +171,7 @@ TEST(IndexRanges, TowardTheEngineTheNonEmptySizeIsTheHighestIndexRead)
 
             EXPECT_EQ(std::vector<double>(buffer.begin(), buffer.begin() + 4), c.Buffer);
             EXPECT_EQ(std::vector<double>(buffer.begin() + 4, buffer.end()), std::vector<double>(8, Untouched));
-            EXPECT_EQ(ElementNow(map, Name, 1).Text, c.Cleared ? "" : "11");
+            EXPECT_EQ(Read(map, Name, 1).Value, c.Cleared ? std::nullopt : std::optional(11.0));
         }
     }
 }
@@ -190,7 +190,7 @@ TEST(IndexRanges, TowardTheHostTheNonEmptySizeSetsNoBound)
                       (std::vector<int>{-1, 0, 1, 2, 3, 4, 5}));
             LinkJournal::Disable();
             for (int index = 0; index <= 5; ++index)
-                EXPECT_EQ(ElementNow(map, Name, index).Number, 31 + index) << "element " << index;
+                EXPECT_EQ(Read(map, Name, index).Value, 31 + index) << "element " << index;
         }
     }
 }
@@ -200,11 +200,10 @@ TEST(IndexRanges, TowardTheEngineAnEmptyTextOrSourceNoneLeavesTheBufferPosition)
     for (const RangeMember& member : RangeMembers) {
         SCOPED_TRACE(member.Label);
         ArrayMap map;
-        map.Add(Name);
-        SetElement(map, Name, 0, 10, SourceEngine);
-        SetElementText(map, Name, 1, "", SourceEngine);
-        SetElement(map, Name, 2, 12, SourceNone);
-        SetElement(map, Name, 3, 13, SourceProtected);
+        Hold(map, Name, 0, {10.0, SourceEngine});
+        Hold(map, Name, 1, {std::nullopt, SourceEngine});
+        Hold(map, Name, 2, {12.0, SourceNone});
+        Hold(map, Name, 3, {13.0, SourceProtected});
         std::vector<double> buffer(4, Untouched);
         StartJournal();
         member.Move(map, 0, 3, 1, buffer, HostToEngine);
@@ -217,12 +216,8 @@ TEST(IndexRanges, TowardTheEngineAnEmptyTextOrSourceNoneLeavesTheBufferPosition)
         LinkJournal::Disable();
 
         EXPECT_EQ(buffer, (std::vector<double>{10, Untouched, Untouched, 13}));
-        const ObservedValue emptyText = ElementNow(map, Name, 1);
-        EXPECT_EQ(emptyText.Text, "");
-        EXPECT_EQ(emptyText.Source, SourceEngine);
-        const ObservedValue sourceNone = ElementNow(map, Name, 2);
-        EXPECT_EQ(sourceNone.Text, "");
-        EXPECT_EQ(sourceNone.Source, SourceNone);
+        EXPECT_EQ(Read(map, Name, 1), (HeldValue{std::nullopt, SourceEngine}));
+        EXPECT_EQ(Read(map, Name, 2), (HeldValue{std::nullopt, SourceNone}));
     }
 }
 }  // namespace

@@ -5,8 +5,8 @@
 #include "dictionary/scalar_transfer.h"
 #include "dictionary/typed_scalar_transfer.h"
 #include "link/LinkJournal.h"
-#include "tests/dictionary/typed_transfer/host_values.h"
 #include "tests/dictionary/typed_transfer/journal_view.h"
+#include "tests/support/host_values.h"
 
 #include <gtest/gtest.h>
 
@@ -26,11 +26,9 @@ struct Maps {
     ArrayMap Arrays;
     Maps()
     {
-        Scalars.Add(Held);
-        SetScalar(Scalars, Held, 5.0, SourceEngine);
-        Arrays.Add(Held);
+        Hold(Scalars, Held, {5.0, SourceEngine});
         for (int i = 0; i < 3; ++i)
-            SetElement(Arrays, Held, i, 10 + i, SourceEngine);
+            Hold(Arrays, Held, i, {10.0 + i, SourceEngine});
     }
 };
 
@@ -236,8 +234,7 @@ TEST(LinkLifecycle, EachShapeCallsItsMembersInOrder)
          {"ScalarMap::operator[]", "ScalarLink::isEmpty", "ScalarLink::get_source", "ScalarLink::Destroy"}},
         {"float with no slot and SourceNone toward the engine",
          [](Maps& m) {
-             SetScalar(m.Scalars, Held, 5.0, SourceNone);
-             LinkJournal::Clear();
+             Hold(m.Scalars, Held, {5.0, SourceNone});
              TransferScalarFloat(&m.Scalars, Held, nullptr, HostToEngine, 0);
          },
          {"ScalarMap::operator[]", "ScalarLink::isEmpty", "ScalarLink::get_source",
@@ -273,9 +270,7 @@ TEST(NoOpTransfers, FetchNoLinkAndLeaveTheEngineMemory)
             LinkJournal::Disable();
             EXPECT_EQ(value, 3.0f);
             EXPECT_EQ(entry.Code, 7);
-            const ObservedValue host = ScalarNow(maps.Scalars, Held);
-            EXPECT_EQ(host.Number, 5.0);
-            EXPECT_EQ(host.Status, 0);
+            EXPECT_EQ(Read(maps.Scalars, Held), (HeldValue{5.0, SourceEngine}));
         }
     }
 }

@@ -6,7 +6,7 @@
 #include "dictionary/array_transfer.h"
 #include "dictionary/scalar_transfer.h"
 #include "dictionary/typed_scalar_transfer.h"
-#include "tests/dictionary/typed_transfer/host_values.h"
+#include "tests/support/host_values.h"
 
 #include <cstdint>
 #include <stdexcept>
@@ -38,11 +38,11 @@ struct OneValueHost {
     void Set(double value, short source)
     {
         if (Member.OnArray)
-            SetElement(Arrays, ValueName, ValueIndex, value, source);
+            Hold(Arrays, ValueName, ValueIndex, {value, source});
         else
-            SetScalar(Scalars, ValueName, value, source);
+            Hold(Scalars, ValueName, {value, source});
     }
-    ObservedValue Now() { return Member.OnArray ? ElementNow(Arrays, ValueName, ValueIndex) : ScalarNow(Scalars, ValueName); }
+    HeldValue Now() { return Member.OnArray ? Read(Arrays, ValueName, ValueIndex) : Read(Scalars, ValueName); }
     void Move(double& engine, TransferDirection direction, ForceEngineSource force)
     {
         Member.Move(Scalars, Arrays, engine, direction, force);

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 #include <limits>
+#include <map>
 #include <optional>
+#include <vector>
 
 namespace {
 constexpr double HostValue = 5.0;
@@ -27,9 +30,9 @@ TEST(SourceRules, TowardTheEngineSourceNoneClearsTheHostAndOthersAreSent)
                 host.Set(HostValue, c.Source);
                 double engine = EngineValue;
                 host.Move(engine, direction, 0);
-                const ObservedValue after = host.Now();
+                const HeldValue after = host.Now();
                 EXPECT_EQ(engine, c.Sent ? HostValue : EngineValue);
-                EXPECT_EQ(after.Text, c.Sent ? "5" : "");
+                EXPECT_EQ(after.Value, c.Sent ? std::optional(HostValue) : std::nullopt);
                 EXPECT_EQ(after.Source, c.Source);
             }
         }
@@ -64,12 +67,89 @@ TEST(SourceRules, TowardTheHostOnlyForceOneOverwritesAProtectedValue)
             host.Set(HostValue, c.Source);
             double engine = EngineValue;
             host.Move(engine, EngineToHost, c.Force);
-            const ObservedValue after = host.Now();
+            const HeldValue after = host.Now();
             const bool written = member.HasForce ? c.WrittenWhenForced : c.WrittenWhenPlain;
-            EXPECT_EQ(after.Number, written ? EngineValue : HostValue);
+            EXPECT_EQ(after.Value, written ? EngineValue : HostValue);
             EXPECT_EQ(after.Source, member.HasForce ? c.SourceWhenForced : c.Source);
             EXPECT_EQ(engine, EngineValue);
         }
+    }
+}
+
+// The host holds elements 0 to 5 of "V", each with the value 5 and a source other than
+// SourceEngine. A forced transfer toward the host must mark exactly the elements it writes,
+// at their own indices: at index 2 alone, a swap of index and source would go unseen, since
+// SourceEngine is 2 too.
+const short ElementSources[] = {SourceProtected, SourceNone, 3, SourceProtected, -1, SourceProtected};
+constexpr int ElementCount = 6;
+
+void HoldElementsWithOtherSources(ArrayMap& arrays)
+{
+    for (int index = 0; index < ElementCount; ++index)
+        Hold(arrays, ValueName, index, {HostValue, ElementSources[index]});
+}
+
+// Elements that the engine wrote (index to value) hold the value with SourceEngine; every
+// other element keeps the host's value and source.
+void ExpectOnlyWrittenElementsMarked(ArrayMap& arrays, const std::map<int, double>& written)
+{
+    for (int index = 0; index < ElementCount; ++index) {
+        SCOPED_TRACE(testing::Message() << "element " << index);
+        const HeldValue after = Read(arrays, ValueName, index);
+        const auto engine = written.find(index);
+        if (engine == written.end())
+            EXPECT_EQ(after, (HeldValue{HostValue, ElementSources[index]}));
+        else
+            EXPECT_EQ(after, (HeldValue{engine->second, SourceEngine}));
+    }
+}
+
+TEST(SourceRules, TowardTheHostForceOneMarksEachElementOfTheRangeThatItWrites)
+{
+    struct Member {
+        const char* Label;
+        double Marker;  // an engine value that the member holds back from the host
+        // Moves elements 1 to 4 toward the host, forced; buffer position 0 belongs to index 1.
+        void (*Move)(ArrayMap& arrays, const std::vector<double>& buffer);
+    };
+    const Member members[] = {
+        {"TransferArrayDouble", NoValueDouble,
+         [](ArrayMap& a, const std::vector<double>& b) {
+             std::vector<double> engine = b;
+             TransferArrayDouble(&a, 4, 1, 1, ValueName, engine.data(), EngineToHost, 1);
+         }},
+        {"TransferArrayDoubleContiguous", NoValueDouble,
+         [](ArrayMap& a, const std::vector<double>& b) {
+             std::vector<double> engine = b;
+             TransferArrayDoubleContiguous(&a, 1, 4, ValueName, engine.data(), EngineToHost, 1);
+         }},
+        {"TransferArrayInteger", 0.0,
+         [](ArrayMap& a, const std::vector<double>& b) {
+             std::vector<std::uint64_t> engine;
+             for (const double value : b)
+                 engine.push_back(one_value::AsInteger(value));
+             TransferArrayInteger(&a, 1, 4, 1, ValueName, engine.data(), EngineToHost, 1);
+         }},
+    };
+    for (const Member& member : members) {
+        SCOPED_TRACE(member.Label);
+        ArrayMap arrays;
+        HoldElementsWithOtherSources(arrays);
+        // Index 3 holds the member's marker: not written, so not marked.
+        member.Move(arrays, {21, 22, member.Marker, 24});
+        ExpectOnlyWrittenElementsMarked(arrays, {{1, 21}, {2, 22}, {4, 24}});
+    }
+}
+
+TEST(SourceRules, TowardTheHostForceOneMarksTheOneElementAtItsIndex)
+{
+    for (int index = 0; index < ElementCount; ++index) {
+        SCOPED_TRACE(testing::Message() << "index " << index);
+        ArrayMap arrays;
+        HoldElementsWithOtherSources(arrays);
+        double engine = EngineValue;
+        TransferArrayElementDouble(&arrays, index, ValueName, &engine, EngineToHost, 1);
+        ExpectOnlyWrittenElementsMarked(arrays, {{index, EngineValue}});
     }
 }
 
@@ -127,13 +207,13 @@ TEST(NoValueMarkers, OnlyEachKindsMarkerIsHeldBackFromTheHost)
             host.Set(HostValue, SourceEngine);
             double engine = c.Engine;
             host.Move(engine, EngineToHost, force);
-            const ObservedValue after = host.Now();
+            const HeldValue after = host.Now();
             if (!c.Written) {
-                EXPECT_EQ(after.Number, HostValue);
+                EXPECT_EQ(after.Value, HostValue);
             } else if (std::isnan(c.Engine)) {
-                EXPECT_TRUE(std::isnan(after.Number));
+                EXPECT_TRUE(after.Value && std::isnan(*after.Value));
             } else {
-                EXPECT_EQ(after.Number, c.Host.value_or(c.Engine));
+                EXPECT_EQ(after.Value, c.Host.value_or(c.Engine));
             }
         }
     }
@@ -146,7 +226,7 @@ TEST(NoValueMarkers, TheIntegerRangeSendsElementsAsUnsignedNumbers)
         OneValueHost host(one_value::Named(member));
         double engine = -1.0;
         host.Move(engine, EngineToHost, 0);
-        EXPECT_EQ(host.Now().Number, 18446744073709551616.0);
+        EXPECT_EQ(host.Now().Value, 18446744073709551616.0);
     }
 }
 
@@ -156,8 +236,7 @@ TEST(NoValueMarkers, TheIntegerRangeTakesHostIntegersSignExtended)
         SCOPED_TRACE(member);
         ScalarMap scalars;
         ArrayMap arrays;
-        arrays.Add(ValueName);
-        SetElement(arrays, ValueName, 0, -5.0, SourceEngine);
+        Hold(arrays, ValueName, 0, {-5.0, SourceEngine});
         std::uint64_t engine = 0;
         if (std::string_view(member) == "TransferArrayInteger")
             TransferArrayInteger(&arrays, 0, 0, 1, ValueName, &engine, HostToEngine, 0);

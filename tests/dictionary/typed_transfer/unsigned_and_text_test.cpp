@@ -1,12 +1,13 @@
 // The unsigned members' round trip through a double, and the text member.
 #include "dictionary/typed_scalar_transfer.h"
-#include "tests/dictionary/typed_transfer/host_values.h"
+#include "tests/support/host_values.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace {
@@ -44,11 +45,10 @@ TEST(UnsignedTransfer, TowardTheHostEveryValueIsWrittenAndComesBackAsItsDouble)
         for (const Case& c : cases) {
             SCOPED_TRACE(testing::Message() << member.Label << " engine " << c.Engine);
             ScalarMap map;
-            map.Add(Name);
-            SetScalar(map, Name, 5.0, SourceEngine);
+            Hold(map, Name, {5.0, SourceEngine});
             std::uint64_t engine = c.Engine;
             member.Move(map, engine, EngineToHost);
-            EXPECT_EQ(ScalarNow(map, Name).Number, c.Host);
+            EXPECT_EQ(Read(map, Name).Value, c.Host);
             EXPECT_EQ(engine, c.EngineAfter);
         }
     }
@@ -75,8 +75,7 @@ TEST(UnsignedTransfer, TowardTheEngineADoubleWithNoUnsignedFormLeavesTheValue)
         for (const Case& c : cases) {
             SCOPED_TRACE(testing::Message() << member.Label << " host " << c.Host);
             ScalarMap map;
-            map.Add(Name);
-            SetScalar(map, Name, c.Host, SourceEngine);
+            Hold(map, Name, {c.Host, SourceEngine});
             std::uint64_t engine = Engine;
             member.Move(map, engine, HostToEngine);
             EXPECT_EQ(engine, c.EngineAfter);
@@ -90,14 +89,12 @@ TEST(UnsignedTransfer, TowardTheEngineAValueTakenFromNothingComesBackAsItsDouble
         for (const short source : {SourceNone, SourceEngine}) {
             SCOPED_TRACE(testing::Message() << member.Label << " source " << source);
             ScalarMap map;
-            map.Add(Name);
             // Empty with SourceEngine takes nothing; a value with SourceNone is cleared instead.
-            if (source == SourceNone)
-                SetScalar(map, Name, 8.0, source);
+            Hold(map, Name, {source == SourceNone ? std::optional(8.0) : std::nullopt, source});
             std::uint64_t engine = TwoTo53 + 1;
             member.Move(map, engine, HostToEngine);
             EXPECT_EQ(engine, TwoTo53);
-            EXPECT_EQ(ScalarNow(map, Name).Text, "");
+            EXPECT_FALSE(Read(map, Name).Value);
         }
     }
 }
@@ -131,8 +128,7 @@ TEST(TextTransfer, TowardTheEngineTheTextIsCutToTheCapacityAndTerminated)
         for (const short source : {SourceProtected, SourceEngine, short{3}}) {
             SCOPED_TRACE(testing::Message() << '"' << c.Host << "\" capacity " << c.Capacity << " source " << source);
             ScalarMap map;
-            map.Add(Name);
-            SetScalarText(map, Name, c.Host, source);
+            HoldText(map, Name, c.Host, source);
             TextBuffer buffer;
             TransferScalarText(&map, Name, buffer.Bytes, c.Capacity, HostToEngine);
             EXPECT_EQ(buffer.All(), c.Buffer);
@@ -143,12 +139,11 @@ TEST(TextTransfer, TowardTheEngineTheTextIsCutToTheCapacityAndTerminated)
 TEST(TextTransfer, TowardTheEngineSourceNoneLeavesBothSides)
 {
     ScalarMap map;
-    map.Add(Name);
-    SetScalarText(map, Name, "host", SourceNone);
+    HoldText(map, Name, "host", SourceNone);
     TextBuffer buffer("engine");
     TransferScalarText(&map, Name, buffer.Bytes, sizeof buffer.Bytes, HostToEngine);
     EXPECT_EQ(buffer.All(), TextBuffer("engine").All());
-    EXPECT_EQ(ScalarNow(map, Name).Text, "host");
+    EXPECT_EQ(ReadText(map, Name), "host");
 }
 
 TEST(TextTransfer, TowardTheHostTheBufferIsReadToItsTerminatorOrCapacityOverAnySource)
@@ -169,15 +164,13 @@ TEST(TextTransfer, TowardTheHostTheBufferIsReadToItsTerminatorOrCapacityOverAnyS
         for (const short source : {SourceNone, SourceProtected, SourceEngine}) {
             SCOPED_TRACE(testing::Message() << '"' << c.Buffer << "\" capacity " << c.Capacity << " source " << source);
             ScalarMap map;
-            map.Add(Name);
-            SetScalarText(map, Name, "old", source);
+            HoldText(map, Name, "old", source);
             TextBuffer buffer(c.Buffer);
             if (std::strlen(c.Buffer) < sizeof buffer.Bytes)
                 buffer.Bytes[std::strlen(c.Buffer)] = '\0';
             TransferScalarText(&map, Name, buffer.Bytes, c.Capacity, EngineToHost);
-            const ObservedValue after = ScalarNow(map, Name);
-            EXPECT_EQ(after.Text, c.Host);
-            EXPECT_EQ(after.Source, source);
+            EXPECT_EQ(ReadText(map, Name), c.Host);
+            EXPECT_EQ(Read(map, Name).Source, source);
         }
     }
 }
