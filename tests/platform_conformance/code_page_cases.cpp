@@ -41,14 +41,14 @@ constexpr ToNarrowCase NarrowCases[] = {
     {"WideToAnsiWithoutAnyFit", CP_ACP, 0, u"\u0391\u4E2D", nullptr, true, Room, 2, "??", TRUE},
     {"WideToAnsiWithOwnDefault", CP_ACP, 0, u"x\u4E2D", "*", true, Room, 2, "x*", TRUE},
     {"WideToAnsiFullwidthQuestionMark", CP_ACP, 0, u"\uFF1F", nullptr, true, Room, 1, "?", FALSE,
-     0, WineCallsFullwidthQuestionMarkADefault},
+     0, {WineCallsFullwidthQuestionMarkADefault, {1, "?", TRUE}}},
     {"WideToAnsiCountAsked", CP_ACP, 0, u"abc", nullptr, false, 0, 3, ""},
     {"WideToAnsiIntoTooSmallRoom", CP_ACP, 0, u"abc", nullptr, false, 2, 0, "", FALSE, ERROR_INSUFFICIENT_BUFFER},
     {"WideToUtf8", CP_UTF8, 0, u"\u00E9\u20AC", nullptr, false, Room, 5, "\xC3\xA9\xE2\x82\xAC"},
     {"WideToUtf8BeyondTheBasicPlane", CP_UTF8, 0, u"\U0001F600", nullptr, false, Room, 4, "\xF0\x9F\x98\x80"},
     {"LoneSurrogateToUtf8", CP_UTF8, 0, u"a\xD800z", nullptr, false, Room, 5, "a\xEF\xBF\xBDz"},
     {"WideToUtf8AskingForDefault", CP_UTF8, 0, u"a", nullptr, true, Room, 0, "", FALSE, ERROR_INVALID_PARAMETER,
-     WineTakesUsedDefaultForUtf8},
+     {WineTakesUsedDefaultForUtf8, {1, "a", FALSE}}},
     {"WideToUtf8IntoTooSmallRoom", CP_UTF8, 0, u"\u20AC", nullptr, false, 2, 0, "", FALSE, ERROR_INSUFFICIENT_BUFFER},
 };
 
