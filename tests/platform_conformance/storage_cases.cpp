@@ -42,6 +42,8 @@ constexpr StreamModeCase ModeCases[] = {
      PlatformSilentOnCreateForOpen},
     {"Transacted", ReadWrite | STGM_TRANSACTED, STG_E_INVALIDFUNCTION, STG_E_INVALIDFUNCTION},
     {"DeleteOnRelease", ReadWrite | STGM_DELETEONRELEASE, STG_E_INVALIDFUNCTION, STG_E_INVALIDFUNCTION},
+    {"NoScratch", ReadWrite | STGM_NOSCRATCH, STG_E_INVALIDFLAG, STG_E_INVALIDFLAG},
+    {"NoSnapshot", ReadWrite | STGM_NOSNAPSHOT, STG_E_INVALIDFLAG, STG_E_INVALIDFLAG},
     {"UnknownBit0x4", ReadWrite | 0x4, STG_E_INVALIDFLAG, STG_E_INVALIDFLAG},
     {"UnknownBit0x80", ReadWrite | 0x80, STG_E_INVALIDFLAG, STG_E_INVALIDFLAG},
     {"UnknownBit0x800", ReadWrite | 0x800, STG_E_INVALIDFLAG, STG_E_INVALIDFLAG},
