@@ -47,6 +47,10 @@ void ExpectValue(const VARIANT& v, const Value& expected)
 {
     ASSERT_EQ(v.vt, expected.vt);
     switch (expected.vt) {
+    case VT_UI1: EXPECT_EQ(v.bVal, expected.whole); break;
+    case VT_UI2: EXPECT_EQ(v.uiVal, expected.whole); break;
+    case VT_UI4: EXPECT_EQ(v.ulVal, expected.whole); break;
+    case VT_UINT: EXPECT_EQ(v.uintVal, expected.whole); break;
     case VT_I4: EXPECT_EQ(v.lVal, expected.whole); break;
     case VT_I8: EXPECT_EQ(v.llVal, expected.whole); break;
     case VT_UI8: EXPECT_EQ(v.ullVal, static_cast<ULONGLONG>(expected.whole)); break;
