@@ -122,6 +122,11 @@ constexpr ConversionCase Cases[] = {
     {"DateToText", Real(VT_DATE, 1.5), VT_BSTR, S_OK, Text(u"12/31/1899 12:00:00 PM")},
     {"DayZeroToText", Real(VT_DATE, 0), VT_BSTR, S_OK, Text(u"12:00:00 AM")},
     {"DateOnlyToText", Real(VT_DATE, 36526), VT_BSTR, S_OK, Text(u"1/1/2000")},
+    {"LeapDayToText", Real(VT_DATE, 36585), VT_BSTR, S_OK, Text(u"2/29/2000")},
+    {"MarchOfALeapYearToText", Real(VT_DATE, 36586), VT_BSTR, S_OK, Text(u"3/1/2000")},
+    {"EndOfALeapYearToText", Real(VT_DATE, 36891), VT_BSTR, S_OK, Text(u"12/31/2000")},
+    {"MarchOfACenturyYearWithoutLeapDayToText", Real(VT_DATE, 73110), VT_BSTR, S_OK, Text(u"3/1/2100")},
+    {"MarchOf1900ToText", Real(VT_DATE, 61), VT_BSTR, S_OK, Text(u"3/1/1900")},
     {"DateToDouble", Real(VT_DATE, 1.5), VT_R8, S_OK, Real(VT_R8, 1.5)},
     {"DateToLong", Real(VT_DATE, 2.5), VT_I4, S_OK, Whole(VT_I4, 2)},
 
