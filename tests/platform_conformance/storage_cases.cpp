@@ -158,6 +158,11 @@ constexpr StorageStep ReplaceRevertsOpenHandle[] = {
     Write(0, "x", STG_E_REVERTED), Read(0, 1, "", STG_E_REVERTED), Stat(0, STG_E_REVERTED),
     Stat(1, S_OK, 0), ReleaseStream(0), ReleaseStream(1),
 };
+constexpr StorageStep OpenFindsTheReplacement[] = {
+    Create(0, u"DAT", ReadWrite), Write(0, "old bytes"), ReleaseStream(0), Create(1, u"Dat", ReadWrite | STGM_CREATE),
+    Write(1, "new"), ReleaseStream(1), Open(2, u"dat", ReadWrite), Stat(2, S_OK, 3), Read(2, 16, "new"),
+    ReleaseStream(2),
+};
 constexpr StorageStep OpenMissingStream[] = {
     Open(0, u"DAT", ReadWrite, STG_E_FILENOTFOUND),
 };
@@ -178,6 +183,7 @@ constexpr StorageScript Scripts[] = {
     {"SecondOpenRefused", SecondOpenRefused},
     {"CreateOverExistingName", CreateOverExistingName},
     {"ReplaceRevertsOpenHandle", ReplaceRevertsOpenHandle},
+    {"OpenFindsTheReplacement", OpenFindsTheReplacement},
     {"OpenMissingStream", OpenMissingStream},
     {"ReleaseStorageWithStreamsOpen", ReleaseStorageWithStreamsOpen},
 };
