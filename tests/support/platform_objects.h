@@ -8,6 +8,7 @@
 #include "platform/com/storage.h"
 #if !defined(_WIN32)
 #include "platform/com/memory_storage.h"
+#include "tests/support/object_without_storage.h"
 #endif
 
 using OleString = std::basic_string<OLECHAR>;
