@@ -1,6 +1,6 @@
 // Paths as they exist on the file system: a look-up of names in any case gives back the
 // folder handles it opens.
-#include "platform/paths/file_system_paths.h"
+#include "platform/paths/linux/file_system_paths.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "platform/com/memory_storage.h"
+#include "platform/com/linux/memory_storage.h"
 #include "tests/support/platform_objects.h"
 
 namespace {

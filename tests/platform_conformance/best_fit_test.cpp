@@ -9,7 +9,7 @@
 #include <string>
 
 #include "platform/codepage/codepage.h"
-#include "platform/codepage/windows1252_best_fit.h"
+#include "platform/codepage/linux/windows1252_best_fit.h"
 #include "tests/platform_conformance/platform_text.h"
 #include "tests/support/platform_objects.h"
 

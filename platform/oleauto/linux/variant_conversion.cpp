@@ -12,11 +12,11 @@
 #include <type_traits>
 #include <utility>
 
-#include "platform/oleauto/date_text.h"
-#include "platform/oleauto/decimal_text.h"
-#include "platform/oleauto/number_text.h"
+#include "platform/oleauto/linux/date_text.h"
+#include "platform/oleauto/linux/decimal_text.h"
+#include "platform/oleauto/linux/number_text.h"
 #include "platform/oleauto/oleauto.h"
-#include "platform/oleauto/variant_types.h"
+#include "platform/oleauto/linux/variant_types.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Numbers as text and back without the C library's locale: std::to_chars and
 // std::from_chars always write and read '.' and en-US digits.
-#include "platform/oleauto/number_text.h"
+#include "platform/oleauto/linux/number_text.h"
 
 #include <algorithm>
 #include <charconv>

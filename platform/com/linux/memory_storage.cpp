@@ -1,6 +1,6 @@
 // The in-memory storage and its streams. A stream's bytes belong to the storage's element
 // of that name; each open handle shares them and keeps its own position and access mode.
-#include "platform/com/memory_storage.h"
+#include "platform/com/linux/memory_storage.h"
 
 #include <algorithm>
 #include <cstring>
@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/com/simple_uppercase.h"
+#include "platform/com/linux/simple_uppercase.h"
 
 namespace {
 
