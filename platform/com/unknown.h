@@ -15,7 +15,4 @@ protected:
     // Objects go away through Release, never through delete on the interface.
     ~IUnknown() = default;
 };
-
-// An object that offers IUnknown and no other interface: attaching it gives no storage.
-IUnknown* CreateObjectWithoutStorage();
 #endif

@@ -46,7 +46,7 @@ HMODULE GetModuleHandleA(LPCSTR moduleName);
 // now: the path as loaded, made normal as text only ('.', '..' and doubled separators
 // folded, links not followed). The main program's path is the one the kernel recorded, with
 // links resolved. Without /proc neither that path nor that of another module loaded by a
-// relative name can be had (platform/loader/loaded_modules.h says which can).
+// relative name can be had (platform/loader/linux/loaded_modules.h says which can).
 DWORD GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size);
 // This platform has no short names: the short form of a path is the path itself. Answers
 // the path's length when it fits the buffer (copied, terminated), else the size needed

@@ -5,7 +5,7 @@
 
 #include "engine_services/units/unit_records.h"
 #include "engine_services/units/unit_streams.h"
-#include "platform/com/memory_storage.h"
+#include "platform/com/linux/memory_storage.h"
 #include "platform/oleauto/oleauto.h"
 
 namespace {

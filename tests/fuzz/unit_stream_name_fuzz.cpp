@@ -7,7 +7,7 @@
 
 #include "engine_services/units/unit_stream_name.h"
 #include "engine_services/units/unit_streams.h"
-#include "platform/com/memory_storage.h"
+#include "platform/com/linux/memory_storage.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

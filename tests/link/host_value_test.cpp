@@ -1,5 +1,5 @@
-// A host value set as text reads as a number with the point as its decimal separator,
-// whatever locale the host's process has set.
+// A host value set as text reads as a number as the platform's C library reads it, with the
+// point as its decimal separator whatever locale the host's process has set.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,7 +11,9 @@ namespace {
 
 using HostValueUnderACommaLocale = CommaLocaleTest;
 
-TEST_F(HostValueUnderACommaLocale, TextReadsAsTheNumberOfTheCLocale)
+// As the platform's C library (msvcrt) reads a number with strtod: blanks, a sign, digits
+// with a point, an exponent after 'e' or 'd'; no hexadecimal, infinity or NaN.
+TEST_F(HostValueUnderACommaLocale, TextReadsAsThePlatformsCLibraryReadsANumber)
 {
     const struct {
         const char* text;
@@ -19,17 +21,28 @@ TEST_F(HostValueUnderACommaLocale, TextReadsAsTheNumberOfTheCLocale)
     } cases[] = {
         {"2.5", 2.5},
         {"  -1.25e3", -1250.0},
-        {"+0.125", 0.125},
+        {" \t\n\v\f\r+0.125", 0.125},
         {"3.5 m", 3.5},  // the number that the text begins with
         {"2,5", 2.0},
-        {"warm", 0.0},
+        {".5", 0.5},
+        {"5.", 5.0},
+        {"-.5E1", -5.0},
+        {"1d2", 100.0},
+        {"1D-1", 0.1},
+        {"1e", 1.0},
+        {"1e+", 1.0},
+        {"1.5e+2x", 150.0},
         {"1e400", HUGE_VAL},  // out of range: as large as a double goes
         {"-1e400", -HUGE_VAL},
-#if defined(_WIN32)
-        {"0x10", 0.0},  // the platform's C library reads no hexadecimal: the number is 0
-#else
-        {"0x10", 16.0},  // hexadecimal, as the C library reads it
-#endif
+        {"1e-400", 0.0},
+        {"0.1e-307", 1e-308},
+        {"0x10", 0.0},
+        {"inf", 0.0},
+        {"nan", 0.0},
+        {"warm", 0.0},
+        {".", 0.0},
+        {"+-1", 0.0},
+        {"", 0.0},
     };
     for (const auto& c : cases) {
         HostValue value;

@@ -4,7 +4,8 @@
 #include <cstring>
 #include <string>
 
-#include "platform/com/memory_storage.h"
+#include "platform/com/linux/memory_storage.h"
+#include "tests/support/platform_objects.h"
 
 namespace {
 
@@ -281,7 +282,7 @@ TEST_F(MemoryStorageTest, InterfacesAreOfferedByIdentifier)
     EXPECT_EQ(found, storage);
     storage->Release();
 
-    IUnknown* plain = CreateObjectWithoutStorage();
+    IUnknown* plain = CreateTestObjectWithoutStorage();
     EXPECT_EQ(plain->QueryInterface(IID_IStorage, &found), E_NOINTERFACE);
     EXPECT_EQ(found, nullptr);
     EXPECT_EQ(plain->QueryInterface(IID_IUnknown, &found), S_OK);
@@ -293,7 +294,7 @@ TEST_F(MemoryStorageTest, InterfacesAreOfferedByIdentifier)
 // last eight names another interface.
 TEST_F(MemoryStorageTest, IdentifiersDifferingInOneOfTheirLastBytesAreNotOffered)
 {
-    IUnknown* plain = CreateObjectWithoutStorage();
+    IUnknown* plain = CreateTestObjectWithoutStorage();
     for (int i = 0; i < 8; ++i) {
         for (IID known : {IID_IStorage, IID_IUnknown}) {
             known.Data4[i] ^= 0x01;

@@ -7,7 +7,7 @@
 
 #include "engine_services/units/unit_records.h"
 #include "platform/codepage/codepage.h"
-#include "platform/codepage/windows1252.h"
+#include "platform/codepage/linux/windows1252.h"
 #include "platform/last_error.h"
 #include "tests/engine_services/units/storage_fixture.h"
 

@@ -1,5 +1,5 @@
 // Paths as text, with no file system: separators, components, normal form and name comparison.
-#include "platform/paths/path_text.h"
+#include "platform/paths/linux/path_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The simple uppercase of single UTF-16 units, from the Unicode Character Database.
 #include <gtest/gtest.h>
 
-#include "platform/com/simple_uppercase.h"
+#include "platform/com/linux/simple_uppercase.h"
 
 namespace {
 

@@ -155,14 +155,16 @@ TEST(VariantConversion, TextEndsAtItsFirstZeroUnit)
     EXPECT_EQ(whole.value.lVal, 12);
 }
 
-TEST(VariantConversion, RealToCurrencyRoundsToTheNearestTenThousandthHalfToEven)
+// On the double's exact value: the double 0.00005 is a little above that, 0.00035 a little
+// below; 0.03125 and 0.09375 are exact and fall half way.
+TEST(VariantConversion, RealToCurrencyRoundsItsExactValueToTheNearestTenThousandthHalfToEven)
 {
     const struct {
         double value;
         LONGLONG scaled;
     } cases[] = {
-        {0.00006, 1}, {0.00004, 0}, {0.00005, 0},  {0.00025, 2},     {0.00035, 4},
-        {-0.00005, 0}, {-0.00009, -1}, {1.23455, 12346}, {-2.5, -25000},
+        {0.00006, 1},    {0.00004, 0},     {0.00005, 1},  {0.00025, 3},  {0.00035, 3},     {-0.00005, -1},
+        {-0.00009, -1},  {1.23455, 12346}, {-2.5, -25000}, {0.03125, 312}, {0.09375, 938}, {-0.03125, -312},
     };
     for (const auto& c : cases) {
         const Converted converted(Real(c.value), VT_CY);

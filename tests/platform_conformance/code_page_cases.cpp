@@ -13,6 +13,10 @@ constexpr char WineTakesUsedDefaultForUtf8[] =
     "ERROR_INVALID_PARAMETER (WideCharToMultiByte's documentation: both default parameters must be NULL "
     "for CP_UTF8)";
 
+constexpr char PlatformSilentOnEncodedSurrogates[] =
+    "no platform source records how many U+FFFD the platform puts for an encoded surrogate";
+constexpr char WinePutsTwoReplacementsForASurrogate[] = "Wine puts two U+FFFD for the three bytes";
+
 constexpr UINT Windows1252 = 1252;
 constexpr int Room = 16;
 
@@ -26,6 +30,13 @@ constexpr ToWideCase WideCases[] = {
     {"Utf8ToWide", CP_UTF8, 0, "\xC3\xA9\xE2\x82\xAC", Room, 2, u"\u00E9\u20AC"},
     {"Utf8BeyondTheBasicPlaneToWide", CP_UTF8, 0, "\xF0\x9F\x98\x80", Room, 2, u"\U0001F600"},
     {"Utf8InvalidByteToWide", CP_UTF8, 0, "a\xFFz", Room, 3, u"a\uFFFDz"},
+    // An encoded surrogate is no character: the stand-in puts one U+FFFD for its three bytes.
+    {"Utf8FirstEncodedSurrogateToWide", CP_UTF8, 0, "a\xED\xA0\x80z", Room, 3, u"a\uFFFDz",
+     0, {WinePutsTwoReplacementsForASurrogate, {4, u"a\uFFFD\uFFFDz"}}, PlatformSilentOnEncodedSurrogates},
+    {"Utf8LastEncodedSurrogateToWide", CP_UTF8, 0, "a\xED\xBF\xBFz", Room, 3, u"a\uFFFDz",
+     0, {WinePutsTwoReplacementsForASurrogate, {4, u"a\uFFFD\uFFFDz"}}, PlatformSilentOnEncodedSurrogates},
+    {"Utf8JustBeforeTheSurrogatesToWide", CP_UTF8, 0, "\xED\x9F\xBF", Room, 1, u"\uD7FF"},
+    {"Utf8FirstBeyondTheBasicPlaneToWide", CP_UTF8, 0, "\xF0\x90\x80\x80", Room, 2, u"\U00010000"},
     {"Utf8CountAsked", CP_UTF8, 0, "\xC3\xA9", 0, 1, u""},
     {"Utf8IntoTooSmallRoom", CP_UTF8, 0, "\xC3\xA9\xC3\xA9", 1, 0, u"", ERROR_INSUFFICIENT_BUFFER},
 };
@@ -41,14 +52,17 @@ constexpr ToNarrowCase NarrowCases[] = {
     {"WideToAnsiWithoutAnyFit", CP_ACP, 0, u"\u0391\u4E2D", nullptr, true, Room, 2, "??", TRUE},
     {"WideToAnsiWithOwnDefault", CP_ACP, 0, u"x\u4E2D", "*", true, Room, 2, "x*", TRUE},
     {"WideToAnsiFullwidthQuestionMark", CP_ACP, 0, u"\uFF1F", nullptr, true, Room, 1, "?", FALSE,
-     0, WineCallsFullwidthQuestionMarkADefault},
+     0, {WineCallsFullwidthQuestionMarkADefault, {1, "?", TRUE}}},
     {"WideToAnsiCountAsked", CP_ACP, 0, u"abc", nullptr, false, 0, 3, ""},
     {"WideToAnsiIntoTooSmallRoom", CP_ACP, 0, u"abc", nullptr, false, 2, 0, "", FALSE, ERROR_INSUFFICIENT_BUFFER},
     {"WideToUtf8", CP_UTF8, 0, u"\u00E9\u20AC", nullptr, false, Room, 5, "\xC3\xA9\xE2\x82\xAC"},
     {"WideToUtf8BeyondTheBasicPlane", CP_UTF8, 0, u"\U0001F600", nullptr, false, Room, 4, "\xF0\x9F\x98\x80"},
+    {"WideToUtf8FirstBeyondTheBasicPlane", CP_UTF8, 0, u"\U00010000", nullptr, false, Room, 4, "\xF0\x90\x80\x80"},
+    {"WideToUtf8LastOfUnicode", CP_UTF8, 0, u"\U0010FFFF", nullptr, false, Room, 4, "\xF4\x8F\xBF\xBF"},
+    {"WideToUtf8LastOfTheBasicPlane", CP_UTF8, 0, u"\uFFFF", nullptr, false, Room, 3, "\xEF\xBF\xBF"},
     {"LoneSurrogateToUtf8", CP_UTF8, 0, u"a\xD800z", nullptr, false, Room, 5, "a\xEF\xBF\xBDz"},
     {"WideToUtf8AskingForDefault", CP_UTF8, 0, u"a", nullptr, true, Room, 0, "", FALSE, ERROR_INVALID_PARAMETER,
-     WineTakesUsedDefaultForUtf8},
+     {WineTakesUsedDefaultForUtf8, {1, "a", FALSE}}},
     {"WideToUtf8IntoTooSmallRoom", CP_UTF8, 0, u"\u20AC", nullptr, false, 2, 0, "", FALSE, ERROR_INSUFFICIENT_BUFFER},
 };
 

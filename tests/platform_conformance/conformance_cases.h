@@ -1,9 +1,10 @@
 #pragma once
 // The rows of the conformance table: what the system asks of the platform's conversions,
 // code pages and structured storage, and what the platform answers. Every row holds the
-// platform's answer; a row that Wine is known to answer otherwise names the difference and
-// where the platform's answer is recorded, and is skipped when the platform under test is
-// Wine.
+// platform's answer. A row that Wine is known to answer otherwise holds Wine's answer too,
+// with the difference named: under Wine the row expects Wine's answer, so that a change on
+// either side shows. A row whose answer no platform source records says so and why the
+// answer was chosen; the other rows hold the platform's recorded answer.
 #include <cstddef>
 #include <ostream>
 #include <span>
@@ -14,7 +15,14 @@
 #include "platform/com/storage.h"
 #include "platform/last_error.h"
 #include "platform/oleauto/oleauto.h"
-#include "tests/support/platform_objects.h"
+
+// Wine's answer to a row, where it is known to differ from the platform's: what differs
+// and where the platform's answer is recorded (`why`), and the answer itself.
+template <typename Answer>
+struct WineAnswer {
+    const char* why = nullptr;
+    Answer answer{};
+};
 
 // A value of one VARIANT type: `whole` for the integer, boolean, error and currency types
 // (currency scaled by 10000, VT_UI8 by its bits), `real` for VT_R4, VT_R8 and VT_DATE,
@@ -48,16 +56,30 @@ constexpr Value Decimal(BYTE scale, BYTE sign, ULONG hi32, ULONGLONG lo64)
 }
 
 // VariantChangeType of `from` to `to`, flags 0: `answer`, and on success `result`.
+struct ConversionAnswer {
+    HRESULT answer;
+    Value result;
+};
+
 struct ConversionCase {
     const char* name;
     Value from;
     VARTYPE to;
     HRESULT answer;
     Value result;
-    const char* wineDiffers = nullptr;
+    WineAnswer<ConversionAnswer> wine{};
+    const char* unrecorded = nullptr;
+
+    ConversionAnswer Platform() const { return {answer, result}; }
 };
 
 // MultiByteToWideChar of all of `bytes` into room for `room` units (0 asks for the count).
+struct ToWideAnswer {
+    int answer;
+    std::u16string_view units;  // when the answer is a conversion
+    DWORD lastError = 0;        // when the answer is 0
+};
+
 struct ToWideCase {
     const char* name;
     UINT codePage;
@@ -65,13 +87,23 @@ struct ToWideCase {
     std::string_view bytes{};
     int room;
     int answer;
-    std::u16string_view units;  // when the answer is a conversion
-    DWORD lastError = 0;        // when the answer is 0
-    const char* wineDiffers = nullptr;
+    std::u16string_view units;
+    DWORD lastError = 0;
+    WineAnswer<ToWideAnswer> wine{};
+    const char* unrecorded = nullptr;
+
+    ToWideAnswer Platform() const { return {answer, units, lastError}; }
 };
 
 // WideCharToMultiByte of all of `units` into room for `room` bytes (0 asks for the count),
 // with `defaultChar` (or none) and asking whether it was used when `askUsedDefault`.
+struct ToNarrowAnswer {
+    int answer;
+    std::string_view bytes;     // when the answer is a conversion
+    BOOL usedDefault = FALSE;   // when asked and the answer is a conversion
+    DWORD lastError = 0;        // when the answer is 0
+};
+
 struct ToNarrowCase {
     const char* name;
     UINT codePage;
@@ -81,20 +113,31 @@ struct ToNarrowCase {
     bool askUsedDefault;
     int room;
     int answer;
-    std::string_view bytes;     // when the answer is a conversion
-    BOOL usedDefault = FALSE;   // when asked and the answer is a conversion
-    DWORD lastError = 0;        // when the answer is 0
-    const char* wineDiffers = nullptr;
+    std::string_view bytes;
+    BOOL usedDefault = FALSE;
+    DWORD lastError = 0;
+    WineAnswer<ToNarrowAnswer> wine{};
+    const char* unrecorded = nullptr;
+
+    ToNarrowAnswer Platform() const { return {answer, bytes, usedDefault, lastError}; }
 };
 
 // A stream created with `mode` in a fresh storage, and one named "DAT" (created and
 // released beforehand) opened with it.
+struct StreamAnswers {
+    HRESULT create;
+    HRESULT open;
+};
+
 struct StreamModeCase {
     const char* name;
     DWORD mode;
     HRESULT create;
     HRESULT open;
-    const char* wineDiffers = nullptr;
+    WineAnswer<StreamAnswers> wine{};
+    const char* unrecorded = nullptr;
+
+    StreamAnswers Platform() const { return {create, open}; }
 };
 
 // A stream created under `created`, then `opened` opened: the names' answers.
@@ -104,7 +147,10 @@ struct StreamNameCase {
     HRESULT create;
     std::u16string_view opened;
     HRESULT open;
-    const char* wineDiffers = nullptr;
+    WineAnswer<StreamAnswers> wine{};
+    const char* unrecorded = nullptr;
+
+    StreamAnswers Platform() const { return {create, open}; }
 };
 
 // One call of a storage script on stream handle `stream` (0 to 3): its arguments and the
@@ -123,10 +169,15 @@ struct StorageStep {
     ULONGLONG position = 0;
 };
 
+// The steps with the platform's answers; under Wine, where it is known to differ, the same
+// calls with Wine's answers.
 struct StorageScript {
     const char* name;
     std::span<const StorageStep> steps;
-    const char* wineDiffers = nullptr;
+    WineAnswer<std::span<const StorageStep>> wine{};
+    const char* unrecorded = nullptr;
+
+    std::span<const StorageStep> Platform() const { return steps; }
 };
 
 std::span<const ConversionCase> ConversionCases();
@@ -138,17 +189,10 @@ std::span<const StorageScript> StorageScripts();
 
 // The rows print as their names, in test names and in failure messages alike.
 template <typename Row>
-    requires requires(const Row& row) { row.wineDiffers; }
+    requires requires(const Row& row) { row.wine.why; }
 void PrintTo(const Row& row, std::ostream* out)
 {
     *out << row.name;
-}
-
-// Whether the platform under test is Wine and the row names a known difference of Wine's.
-template <typename Row>
-bool WineDiffers(const Row& row)
-{
-    return row.wineDiffers != nullptr && RunsUnderWine();
 }
 
 // A parameterised test's name: its row's name.

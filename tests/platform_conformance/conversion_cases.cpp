@@ -12,6 +12,18 @@ constexpr char WineReadsCurrencyThroughDouble[] =
     "Wine reads text into currency through a double; the platform's conversions into currency are exact up "
     "to +-922337203685477.5807 (its recorded behaviour)";
 
+constexpr char WineTakesEveryWhiteSpace[] =
+    "Wine's white space around a number is every Unicode white space, and so the stand-in's: no platform source "
+    "says which characters the platform's number parser takes as white space";
+constexpr char PlatformSilentOnInvalidDecimalAsText[] =
+    "the platform's recorded conversions of a DECIMAL whose scale is above 28, or whose sign byte is neither 0 "
+    "nor 0x80, to numbers answer E_INVALIDARG, and its documentation allows no other DECIMAL; its text "
+    "conversion of one is not recorded, and the stand-in answers the same";
+constexpr char WineFormatsInvalidDecimals[] = "Wine writes such a DECIMAL as text all the same";
+constexpr char PlatformSilentOnSignWithOtherBits[] =
+    "the platform's recorded conversions refuse the sign bytes 0x01, 0x40 and 0x7F, and its documentation "
+    "allows only 0 and 0x80; the stand-in refuses DECIMAL_NEG with another bit alike";
+
 constexpr Value None{};
 constexpr LONGLONG CurrencyUnit = 10000;
 
@@ -20,6 +32,11 @@ constexpr ConversionCase Cases[] = {
     {"EmptyToText", Value{}, VT_BSTR, S_OK, Text(u"")},
     {"EmptyToDouble", Value{}, VT_R8, S_OK, Real(VT_R8, 0)},
     {"EmptyToLong", Value{}, VT_I4, S_OK, Whole(VT_I4, 0)},
+    {"EmptyToByte", Value{}, VT_UI1, S_OK, Whole(VT_UI1, 0)},
+    {"EmptyToUnsignedShort", Value{}, VT_UI2, S_OK, Whole(VT_UI2, 0)},
+    {"EmptyToUnsignedLong", Value{}, VT_UI4, S_OK, Whole(VT_UI4, 0)},
+    {"EmptyToUnsignedInt", Value{}, VT_UINT, S_OK, Whole(VT_UINT, 0)},
+    {"EmptyToUnsignedLongLong", Value{}, VT_UI8, S_OK, Whole(VT_UI8, 0)},
     {"NullToText", Value{.vt = VT_NULL}, VT_BSTR, DISP_E_TYPEMISMATCH, None},
     {"NullToDouble", Value{.vt = VT_NULL}, VT_R8, DISP_E_TYPEMISMATCH, None},
     {"NullToLong", Value{.vt = VT_NULL}, VT_I4, DISP_E_TYPEMISMATCH, None},
@@ -73,7 +90,7 @@ constexpr ConversionCase Cases[] = {
     {"LargeDoubleToText", Real(VT_R8, 123456789012345678.0), VT_BSTR, S_OK, Text(u"1.23456789012346E+17")},
     {"DoubleOf1E15ToText", Real(VT_R8, 1e15), VT_BSTR, S_OK, Text(u"1E+15")},
     {"SmallDoubleToText", Real(VT_R8, 5.6789e-5), VT_BSTR, S_OK, Text(u"0.000056789"),
-     WineWritesSmallRealsWithExponent},
+     {WineWritesSmallRealsWithExponent, {S_OK, Text(u"5.6789E-05")}}},
     {"TinyDoubleToText", Real(VT_R8, 5.6789e-12), VT_BSTR, S_OK, Text(u"5.6789E-12")},
     {"NegativeDoubleToText", Real(VT_R8, -1.5), VT_BSTR, S_OK, Text(u"-1.5")},
     {"DoubleToDouble", Real(VT_R8, -0.1), VT_R8, S_OK, Real(VT_R8, -0.1)},
@@ -92,11 +109,24 @@ constexpr ConversionCase Cases[] = {
     {"SmallestCurrencyToText", Whole(VT_CY, -1), VT_BSTR, S_OK, Text(u"-0.0001")},
     {"CurrencyToDouble", Whole(VT_CY, 15000), VT_R8, S_OK, Real(VT_R8, 1.5)},
     {"CurrencyToLongRoundsToEven", Whole(VT_CY, 25000), VT_I4, S_OK, Whole(VT_I4, 2)},
+    {"NegativeCurrencyToLongRoundsToEven", Whole(VT_CY, -25000), VT_I4, S_OK, Whole(VT_I4, -2)},
+    // To a 64-bit integer the platform rounds half to even above zero, and below it takes the
+    // whole units toward zero and one less (its recorded VarI8FromCy results: -1 gives -2,
+    // -128 gives -129, -0.4 gives -1).
+    {"CurrencyToLongLongRoundsToEven", Whole(VT_CY, 25000), VT_I8, S_OK, Whole(VT_I8, 2)},
+    {"NegativeCurrencyHalfToLongLong", Whole(VT_CY, -25000), VT_I8, S_OK, Whole(VT_I8, -3)},
+    {"NegativeWholeCurrencyToLongLong", Whole(VT_CY, -10000), VT_I8, S_OK, Whole(VT_I8, -2)},
+    {"NegativeCurrencyFractionToLongLong", Whole(VT_CY, -4000), VT_I8, S_OK, Whole(VT_I8, -1)},
 
     // Dates.
     {"DateToText", Real(VT_DATE, 1.5), VT_BSTR, S_OK, Text(u"12/31/1899 12:00:00 PM")},
     {"DayZeroToText", Real(VT_DATE, 0), VT_BSTR, S_OK, Text(u"12:00:00 AM")},
     {"DateOnlyToText", Real(VT_DATE, 36526), VT_BSTR, S_OK, Text(u"1/1/2000")},
+    {"LeapDayToText", Real(VT_DATE, 36585), VT_BSTR, S_OK, Text(u"2/29/2000")},
+    {"MarchOfALeapYearToText", Real(VT_DATE, 36586), VT_BSTR, S_OK, Text(u"3/1/2000")},
+    {"EndOfALeapYearToText", Real(VT_DATE, 36891), VT_BSTR, S_OK, Text(u"12/31/2000")},
+    {"MarchOfACenturyYearWithoutLeapDayToText", Real(VT_DATE, 73110), VT_BSTR, S_OK, Text(u"3/1/2100")},
+    {"MarchOf1900ToText", Real(VT_DATE, 61), VT_BSTR, S_OK, Text(u"3/1/1900")},
     {"DateToDouble", Real(VT_DATE, 1.5), VT_R8, S_OK, Real(VT_R8, 1.5)},
     {"DateToLong", Real(VT_DATE, 2.5), VT_I4, S_OK, Whole(VT_I4, 2)},
 
@@ -105,11 +135,28 @@ constexpr ConversionCase Cases[] = {
     {"LargeDecimalToText", Decimal(0, 0, 1, 0), VT_BSTR, S_OK, Text(u"18446744073709551616")},
     {"DecimalToDouble", Decimal(1, DECIMAL_NEG, 0, 15), VT_R8, S_OK, Real(VT_R8, -1.5)},
     {"DecimalToLongRoundsToEven", Decimal(1, DECIMAL_NEG, 0, 15), VT_I4, S_OK, Whole(VT_I4, -2)},
+    {"DecimalWithScaleAbove28ToDoubleIsInvalid", Decimal(29, 0, 0, 15), VT_R8, E_INVALIDARG, None},
+    {"DecimalWithUnknownSignToLongIsInvalid", Decimal(1, 0x40, 0, 15), VT_I4, E_INVALIDARG, None},
+    {"DecimalWithSignAndOtherBitToDoubleIsInvalid", Decimal(1, DECIMAL_NEG | 1, 0, 15), VT_R8, E_INVALIDARG, None, {},
+     PlatformSilentOnSignWithOtherBits},
+    {"DecimalWithScaleAbove28ToTextIsInvalid", Decimal(29, 0, 0, 15), VT_BSTR, E_INVALIDARG, None,
+     {WineFormatsInvalidDecimals, {S_OK, Text(u"0.00000000000000000000000000015")}}, PlatformSilentOnInvalidDecimalAsText},
+    {"DecimalWithUnknownSignToTextIsInvalid", Decimal(1, 0x01, 0, 15), VT_BSTR, E_INVALIDARG, None,
+     {WineFormatsInvalidDecimals, {S_OK, Text(u"-1.5")}}, PlatformSilentOnInvalidDecimalAsText},
 
     // Text to numbers: every form the platform's number parser reads with its standard flags.
     {"TextToDouble", Text(u"1.5"), VT_R8, S_OK, Real(VT_R8, 1.5)},
     {"TextWithBlanksAroundToDouble", Text(u" \t-1.5e2\t "), VT_R8, S_OK, Real(VT_R8, -150)},
     {"TextWithBlankAfterSignToDouble", Text(u"+ 0"), VT_R8, S_OK, Real(VT_R8, 0)},
+    {"TextWithNoBreakSpacesAroundToDouble", Text(u"\u00A0-\u00A01.5\u00A0"), VT_R8, S_OK, Real(VT_R8, -1.5), {},
+     WineTakesEveryWhiteSpace},
+    {"TextWithLineBreaksAroundToDouble", Text(u"\r\n1.5\r\n"), VT_R8, S_OK, Real(VT_R8, 1.5), {},
+     WineTakesEveryWhiteSpace},
+    {"TextWithOtherWhiteSpaceAroundToLong", Text(u"\v\f\u0085\u2000\u3000" u"7\u1680\u200A\u2028\u202F\u205F"), VT_I4, S_OK,
+     Whole(VT_I4, 7), {}, WineTakesEveryWhiteSpace},
+    {"NoBreakSpaceIsNoNumber", Text(u"\u00A0"), VT_R8, DISP_E_TYPEMISMATCH, None},
+    {"TextWithZeroWidthSpaceIsNoNumber", Text(u"\u200B" u"1"), VT_R8, DISP_E_TYPEMISMATCH, None, {},
+     WineTakesEveryWhiteSpace},
     {"TextWithTwoSignsIsNoNumber", Text(u"+ +0"), VT_R8, DISP_E_TYPEMISMATCH, None},
     {"TextWithTrailingMinusToDouble", Text(u"5-"), VT_R8, S_OK, Real(VT_R8, -5)},
     {"TextWithSignsBeforeAndAfterIsNoNumber", Text(u"-5-"), VT_R8, DISP_E_TYPEMISMATCH, None},
@@ -124,6 +171,9 @@ constexpr ConversionCase Cases[] = {
     {"HexadecimalTextToLong", Text(u"&h0abcd"), VT_I4, S_OK, Whole(VT_I4, 0xabcd)},
     {"HexadecimalTextToLongKeepsTheBits", Text(u"&HFFFFFFFF"), VT_I4, S_OK, Whole(VT_I4, -1)},
     {"HexadecimalTextWithoutDigitsIsNoNumber", Text(u"&H"), VT_R8, DISP_E_TYPEMISMATCH, None},
+    {"HexadecimalTextBeyond64BitsToDoubleOverflows", Text(u"&H10000000000000000"), VT_R8, DISP_E_OVERFLOW, None},
+    {"HexadecimalTextBeyond64BitsToLongOverflows", Text(u"&H1FFFFFFFFFFFFFFFF"), VT_I4, DISP_E_OVERFLOW, None},
+    {"HexadecimalTextBeyond32BitsToLongOverflows", Text(u"&H100000000"), VT_I4, DISP_E_OVERFLOW, None},
     {"CHexadecimalIsNoNumber", Text(u"0x10"), VT_R8, DISP_E_TYPEMISMATCH, None},
     {"TextWithLeadingZeroIsDecimal", Text(u"0100"), VT_I4, S_OK, Whole(VT_I4, 100)},
     {"TextWithTwoPointsIsNoNumber", Text(u"1.1."), VT_R8, DISP_E_TYPEMISMATCH, None},
@@ -139,6 +189,11 @@ constexpr ConversionCase Cases[] = {
     {"TextHalfToLongRoundsToEven", Text(u"2.5"), VT_I4, S_OK, Whole(VT_I4, 2)},
     {"TextNegativeHalfToLongRoundsToEven", Text(u"-0.5"), VT_I4, S_OK, Whole(VT_I4, 0)},
     {"TextAboveLongOverflows", Text(u"2147483647.5"), VT_I4, DISP_E_OVERFLOW, None},
+    {"LargestLongText", Text(u"2147483647"), VT_I4, S_OK, Whole(VT_I4, 2147483647)},
+    {"LongTextJustBeyondRangeOverflows", Text(u"2147483648"), VT_I4, DISP_E_OVERFLOW, None},
+    {"SmallestLongText", Text(u"-2147483648"), VT_I4, S_OK, Whole(VT_I4, -2147483647 - 1)},
+    {"LongTextJustBelowRangeOverflows", Text(u"-2147483649"), VT_I4, DISP_E_OVERFLOW, None},
+    {"TextToDispatchIsATypeMismatch", Text(u"1"), VT_DISPATCH, DISP_E_TYPEMISMATCH, None},
     {"TextToText", Text(u"\u00E9t\u00E9"), VT_BSTR, S_OK, Text(u"\u00E9t\u00E9")},
 
     // Text to 64-bit integers and currency: exact, never through a double.
@@ -148,11 +203,24 @@ constexpr ConversionCase Cases[] = {
     {"LargestUnsignedLongLongText", Text(u"18446744073709551615"), VT_UI8, S_OK, Whole(VT_UI8, -1)},
     {"UnsignedLongLongTextBeyondRangeOverflows", Text(u"18446744073709551616"), VT_UI8, DISP_E_OVERFLOW, None},
     {"TextToCurrencyIsExact", Text(u"12345678901234.5678"), VT_CY, S_OK, Whole(VT_CY, 123456789012345678),
-     WineReadsCurrencyThroughDouble},
+     {WineReadsCurrencyThroughDouble, {S_OK, Whole(VT_CY, 123456789012345703)}}},
     {"LargestCurrencyText", Text(u"922337203685477.5807"), VT_CY, S_OK, Whole(VT_CY, 9223372036854775807),
-     WineReadsCurrencyThroughDouble},
+     {WineReadsCurrencyThroughDouble, {DISP_E_OVERFLOW, None}}},
     {"CurrencyTextBeyondRangeOverflows", Text(u"922337203685477.5808"), VT_CY, DISP_E_OVERFLOW, None},
+    {"SmallestCurrencyText", Text(u"-922337203685477.5808"), VT_CY, S_OK, Whole(VT_CY, -9223372036854775807 - 1),
+     {WineReadsCurrencyThroughDouble, {DISP_E_OVERFLOW, None}}},
+    {"CurrencyTextBelowRangeOverflows", Text(u"-922337203685477.5809"), VT_CY, DISP_E_OVERFLOW, None},
     {"TextToCurrency", Text(u"1.5"), VT_CY, S_OK, Whole(VT_CY, 15000)},
+
+    // Doubles to currency: the double's exact value, rounded half to even, up to the
+    // currency's range.
+    {"DoubleAtCurrencyLimitToCurrency", Real(VT_R8, 922337203685477.5), VT_CY, S_OK,
+     Whole(VT_CY, 9223372036854775000)},
+    {"NegativeDoubleAtCurrencyLimitToCurrency", Real(VT_R8, -922337203685477.5), VT_CY, S_OK,
+     Whole(VT_CY, -9223372036854775000)},
+    {"DoubleBeyondCurrencyRangeOverflows", Real(VT_R8, 922337203685477.625), VT_CY, DISP_E_OVERFLOW, None},
+    {"DoubleToCurrencyIsExact", Real(VT_R8, -461168601842738.7904), VT_CY, S_OK, Whole(VT_CY, -4611686018427388125)},
+    {"DoubleToCurrencyRoundsItsExactValue", Real(VT_R8, 0.00025), VT_CY, S_OK, Whole(VT_CY, 3)},
 
     // 64-bit integers to currency: whole units below 922337203685477 in magnitude.
     {"LongLongJustInCurrencyRange", Whole(VT_I8, 922337203685476), VT_CY, S_OK,

@@ -17,10 +17,12 @@ constexpr char WineAcceptsEmptyName[] =
     "STG_E_INVALIDNAME for a name longer than 31 units or none)";
 constexpr char PlatformSilentOnCreateForOpen[] =
     "the platform's documentation and recorded behaviour are silent on STGM_CREATE for OpenStream: the "
-    "stand-in keeps refusing it, where Wine opens the stream";
+    "stand-in refuses it as a flag that only creating takes";
+constexpr char WineOpensWithCreate[] = "Wine opens a stream with STGM_CREATE; no platform source records it";
 constexpr char PlatformSilentOnReadingWriteOnly[] =
     "the platform's documentation and recorded behaviour are silent on reading a stream opened write-only: "
-    "the stand-in keeps refusing it, where Wine reads";
+    "the stand-in refuses it, as the access mode says";
+constexpr char WineReadsWriteOnlyStreams[] = "Wine reads a stream opened write-only; no platform source records it";
 
 constexpr DWORD Exclusive = STGM_SHARE_EXCLUSIVE;
 constexpr DWORD ReadWrite = STGM_READWRITE | STGM_SHARE_EXCLUSIVE;
@@ -36,9 +38,12 @@ constexpr StreamModeCase ModeCases[] = {
     {"ShareDenyNone", STGM_READWRITE | STGM_SHARE_DENY_NONE, STG_E_INVALIDFLAG, STG_E_INVALIDFLAG},
     {"ShareDenyRead", STGM_READWRITE | STGM_SHARE_DENY_READ, STG_E_INVALIDFLAG, STG_E_INVALIDFLAG},
     {"ShareDenyWrite", STGM_READWRITE | STGM_SHARE_DENY_WRITE, STG_E_INVALIDFLAG, STG_E_INVALIDFLAG},
-    {"Create", ReadWrite | STGM_CREATE, S_OK, STG_E_INVALIDFLAG, PlatformSilentOnCreateForOpen},
+    {"Create", ReadWrite | STGM_CREATE, S_OK, STG_E_INVALIDFLAG, {WineOpensWithCreate, {S_OK, S_OK}},
+     PlatformSilentOnCreateForOpen},
     {"Transacted", ReadWrite | STGM_TRANSACTED, STG_E_INVALIDFUNCTION, STG_E_INVALIDFUNCTION},
     {"DeleteOnRelease", ReadWrite | STGM_DELETEONRELEASE, STG_E_INVALIDFUNCTION, STG_E_INVALIDFUNCTION},
+    {"NoScratch", ReadWrite | STGM_NOSCRATCH, STG_E_INVALIDFLAG, STG_E_INVALIDFLAG},
+    {"NoSnapshot", ReadWrite | STGM_NOSNAPSHOT, STG_E_INVALIDFLAG, STG_E_INVALIDFLAG},
     {"UnknownBit0x4", ReadWrite | 0x4, STG_E_INVALIDFLAG, STG_E_INVALIDFLAG},
     {"UnknownBit0x80", ReadWrite | 0x80, STG_E_INVALIDFLAG, STG_E_INVALIDFLAG},
     {"UnknownBit0x800", ReadWrite | 0x800, STG_E_INVALIDFLAG, STG_E_INVALIDFLAG},
@@ -52,18 +57,25 @@ constexpr StreamNameCase NameCases[] = {
     {"SameName", u"DAT", S_OK, u"DAT", S_OK},
     {"AsciiLettersFold", u"Dat", S_OK, u"dAT", S_OK},
     {"OtherName", u"DAT", S_OK, u"TMP", STG_E_FILENOTFOUND},
-    {"LatinLettersFold", u"\u00E9t\u00E9", S_OK, u"\u00C9T\u00C9", S_OK, WineFoldsOnlyAsciiLetters},
-    {"GreekLettersFold", u"\u03B1\u03B2", S_OK, u"\u0391\u0392", S_OK, WineFoldsOnlyAsciiLetters},
+    {"LatinLettersFold", u"\u00E9t\u00E9", S_OK, u"\u00C9T\u00C9", S_OK,
+     {WineFoldsOnlyAsciiLetters, {S_OK, STG_E_FILENOTFOUND}}},
+    {"GreekLettersFold", u"\u03B1\u03B2", S_OK, u"\u0391\u0392", S_OK,
+     {WineFoldsOnlyAsciiLetters, {S_OK, STG_E_FILENOTFOUND}}},
     {"SharpSKeepsItsForm", u"\u00DF", S_OK, u"SS", STG_E_FILENOTFOUND},
     {"LongestName", u"ABCDEFGHIJKLMNOPQRSTUVWXYZ01234", S_OK, u"abcdefghijklmnopqrstuvwxyz01234", S_OK},
     // A refused name leaves no stream behind, under that name or a shorter one.
     {"NameTooLong", u"ABCDEFGHIJKLMNOPQRSTUVWXYZ012345", STG_E_INVALIDNAME, u"ABCDEFGHIJKLMNOPQRSTUVWXYZ01234",
      STG_E_FILENOTFOUND},
-    {"NameWithExclamationMark", u"A!B", STG_E_INVALIDNAME, u"AB", STG_E_FILENOTFOUND, WineAcceptsReservedCharacters},
-    {"NameWithColon", u"A:B", STG_E_INVALIDNAME, u"AB", STG_E_FILENOTFOUND, WineAcceptsReservedCharacters},
-    {"NameWithSlash", u"A/B", STG_E_INVALIDNAME, u"AB", STG_E_FILENOTFOUND, WineAcceptsReservedCharacters},
-    {"NameWithBackslash", u"A\\B", STG_E_INVALIDNAME, u"AB", STG_E_FILENOTFOUND, WineAcceptsReservedCharacters},
-    {"EmptyName", u"", STG_E_INVALIDNAME, u"AB", STG_E_FILENOTFOUND, WineAcceptsEmptyName},
+    {"NameWithExclamationMark", u"A!B", STG_E_INVALIDNAME, u"AB", STG_E_FILENOTFOUND,
+     {WineAcceptsReservedCharacters, {S_OK, STG_E_FILENOTFOUND}}},
+    {"NameWithColon", u"A:B", STG_E_INVALIDNAME, u"AB", STG_E_FILENOTFOUND,
+     {WineAcceptsReservedCharacters, {S_OK, STG_E_FILENOTFOUND}}},
+    {"NameWithSlash", u"A/B", STG_E_INVALIDNAME, u"AB", STG_E_FILENOTFOUND,
+     {WineAcceptsReservedCharacters, {S_OK, STG_E_FILENOTFOUND}}},
+    {"NameWithBackslash", u"A\\B", STG_E_INVALIDNAME, u"AB", STG_E_FILENOTFOUND,
+     {WineAcceptsReservedCharacters, {S_OK, STG_E_FILENOTFOUND}}},
+    {"EmptyName", u"", STG_E_INVALIDNAME, u"AB", STG_E_FILENOTFOUND,
+     {WineAcceptsEmptyName, {S_OK, STG_E_FILENOTFOUND}}},
 };
 
 constexpr StorageStep Create(int stream, std::u16string_view name, DWORD mode, HRESULT answer = S_OK)
@@ -130,6 +142,10 @@ constexpr StorageStep ReadFromWriteOnlyStream[] = {
     Create(0, u"DAT", STGM_WRITE | Exclusive), Write(0, "abc"), Seek(0, 0, STREAM_SEEK_SET, S_OK, 0),
     Read(0, 3, "", STG_E_ACCESSDENIED), ReleaseStream(0),
 };
+constexpr StorageStep ReadFromWriteOnlyStreamUnderWine[] = {
+    Create(0, u"DAT", STGM_WRITE | Exclusive), Write(0, "abc"), Seek(0, 0, STREAM_SEEK_SET, S_OK, 0),
+    Read(0, 3, "abc"), ReleaseStream(0),
+};
 constexpr StorageStep SecondOpenRefused[] = {
     Create(0, u"DAT", ReadWrite), Open(1, u"DAT", ReadWrite, STG_E_ACCESSDENIED), ReleaseStream(0),
     Open(1, u"DAT", ReadWrite), ReleaseStream(1),
@@ -141,6 +157,11 @@ constexpr StorageStep ReplaceRevertsOpenHandle[] = {
     Create(0, u"DAT", ReadWrite), Write(0, "old"), Create(1, u"dat", ReadWrite | STGM_CREATE),
     Write(0, "x", STG_E_REVERTED), Read(0, 1, "", STG_E_REVERTED), Stat(0, STG_E_REVERTED),
     Stat(1, S_OK, 0), ReleaseStream(0), ReleaseStream(1),
+};
+constexpr StorageStep OpenFindsTheReplacement[] = {
+    Create(0, u"DAT", ReadWrite), Write(0, "old bytes"), ReleaseStream(0), Create(1, u"Dat", ReadWrite | STGM_CREATE),
+    Write(1, "new"), ReleaseStream(1), Open(2, u"dat", ReadWrite), Stat(2, S_OK, 3), Read(2, 16, "new"),
+    ReleaseStream(2),
 };
 constexpr StorageStep OpenMissingStream[] = {
     Open(0, u"DAT", ReadWrite, STG_E_FILENOTFOUND),
@@ -157,10 +178,12 @@ constexpr StorageScript Scripts[] = {
     {"SeekOrigins", SeekOrigins},
     {"WritePastTheEndFillsTheGap", WritePastTheEndFillsTheGap},
     {"WriteToReadOnlyStream", WriteToReadOnlyStream},
-    {"ReadFromWriteOnlyStream", ReadFromWriteOnlyStream, PlatformSilentOnReadingWriteOnly},
+    {"ReadFromWriteOnlyStream", ReadFromWriteOnlyStream, {WineReadsWriteOnlyStreams, ReadFromWriteOnlyStreamUnderWine},
+     PlatformSilentOnReadingWriteOnly},
     {"SecondOpenRefused", SecondOpenRefused},
     {"CreateOverExistingName", CreateOverExistingName},
     {"ReplaceRevertsOpenHandle", ReplaceRevertsOpenHandle},
+    {"OpenFindsTheReplacement", OpenFindsTheReplacement},
     {"OpenMissingStream", OpenMissingStream},
     {"ReleaseStorageWithStreamsOpen", ReleaseStorageWithStreamsOpen},
 };

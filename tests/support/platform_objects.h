@@ -7,7 +7,8 @@
 
 #include "platform/com/storage.h"
 #if !defined(_WIN32)
-#include "platform/com/memory_storage.h"
+#include "platform/com/linux/memory_storage.h"
+#include "tests/support/object_without_storage.h"
 #endif
 
 using OleString = std::basic_string<OLECHAR>;

@@ -1,7 +1,7 @@
 // Paths on the file system: the working folder, and names looked up in their folders.
-#include "platform/paths/file_system_paths.h"
+#include "platform/paths/linux/file_system_paths.h"
 
-#include "platform/paths/path_text.h"
+#include "platform/paths/linux/path_text.h"
 
 #include <dirent.h>
 #include <sys/stat.h>

@@ -22,14 +22,17 @@ struct NumberText {
     ULONGLONG bits = 0;
 };
 
-// Reads the whole text or nothing (en-US): blanks and tabs around the number; before it a
-// sign, the currency symbol '$' and an opening parenthesis, each at most once and in any
-// order, blanks between; digits with thousands separators (','), a decimal point, an
+// Reads the whole text or nothing (en-US): white space (every Unicode white space
+// character) around the number; before it a sign, the currency symbol '$' and an opening
+// parenthesis, each at most once and in any order, white space between; digits with thousands separators (','), a decimal point, an
 // exponent; after it a sign (if none came before) and the closing parenthesis (if one
 // opened: the number is negative). Or "&H" and hexadecimal digits, or "&O" and octal digits,
-// with blanks around only. Answers S_OK, DISP_E_TYPEMISMATCH for text that is no number,
+// with white space around only. Answers S_OK, DISP_E_TYPEMISMATCH for text that is no number,
 // DISP_E_OVERFLOW for a hexadecimal or octal value beyond 64 bits.
 HRESULT ParseNumber(const std::u16string& text, NumberText& number);
+
+// The exact value of a finite double.
+NumberText ExactNumber(double value);
 
 // The double nearest the number: DISP_E_OVERFLOW beyond a double's range (a number too
 // small for it is zero).

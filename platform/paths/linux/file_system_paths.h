@@ -1,6 +1,6 @@
 #pragma once
 // Paths on the file system: the full form of a path from the working folder, and the file
-// that a path names when names match as the platform matches them (platform/paths/path_text.h).
+// that a path names when names match as the platform matches them (platform/paths/linux/path_text.h).
 #include <optional>
 #include <string>
 #include <string_view>

@@ -12,11 +12,11 @@
 #include <type_traits>
 #include <utility>
 
-#include "platform/oleauto/date_text.h"
-#include "platform/oleauto/decimal_text.h"
-#include "platform/oleauto/number_text.h"
+#include "platform/oleauto/linux/date_text.h"
+#include "platform/oleauto/linux/decimal_text.h"
+#include "platform/oleauto/linux/number_text.h"
 #include "platform/oleauto/oleauto.h"
-#include "platform/oleauto/variant_types.h"
+#include "platform/oleauto/linux/variant_types.h"
 
 namespace {
 
@@ -78,6 +78,14 @@ LONGLONG CurrencyToWhole(LONGLONG scaled)
     if (remainder > CurrencyScale / 2 || (remainder == CurrencyScale / 2 && (quotient % 2) != 0))
         ++quotient;
     return quotient;
+}
+
+// Currency as a 64-bit integer: half to even at and above zero; below zero, as the
+// platform's recorded results have it, the whole units toward zero and one less (-1 gives
+// -2, -1.5 gives -2, -0.4 gives -1).
+LONGLONG CurrencyToLongLong(LONGLONG scaled)
+{
+    return scaled < 0 ? scaled / CurrencyScale - 1 : CurrencyToWhole(scaled);
 }
 
 double AsReal(const Number& n)
@@ -272,7 +280,9 @@ std::string CurrencyText(LONGLONG scaled)
     return text;
 }
 
-// Whole numbers scale exactly; a real is scaled and rounded half to even.
+// Whole numbers scale exactly; a real's exact value is scaled and rounded half to even, as
+// the platform's recorded result shows: -461168601842738.7904 (the double
+// -461168601842738.8125) gives -4611686018427388125, which a product in doubles misses.
 HRESULT ToCurrency(const Number& n, LONGLONG& scaled)
 {
     switch (n.kind) {
@@ -291,10 +301,9 @@ HRESULT ToCurrency(const Number& n, LONGLONG& scaled)
     }
     if (n.exact)
         return ExactToWhole(*n.exact, CurrencyDecimals, scaled);
-    Number real;
-    real.kind = Number::Kind::Real;
-    real.real = n.real * CurrencyScale;
-    return ToWhole(real, scaled);
+    if (!std::isfinite(n.real))
+        return DISP_E_OVERFLOW;
+    return ExactToWhole(ExactNumber(n.real), CurrencyDecimals, scaled);
 }
 
 HRESULT SetText(const std::string& text, VARIANT& out)
@@ -324,7 +333,12 @@ HRESULT WriteTarget(const VARIANT& source, const Number& n, VARTYPE vt, VARIANT&
     case VT_I2: return ToWhole(n, out.iVal);
     case VT_I4: return ToWhole(n, out.lVal);
     case VT_INT: return ToWhole(n, out.intVal);
-    case VT_I8: return ToWhole(n, out.llVal);
+    case VT_I8:
+        if (n.kind == Number::Kind::Currency) {
+            out.llVal = CurrencyToLongLong(n.whole);
+            return S_OK;
+        }
+        return ToWhole(n, out.llVal);
     case VT_UI1: return ToWhole(n, out.bVal);
     case VT_UI2: return ToWhole(n, out.uiVal);
     case VT_UI4: return ToWhole(n, out.ulVal);

@@ -1,7 +1,7 @@
-// An object that answers IUnknown only.
+#pragma once
+// For the tests of the Linux build: an object that answers IUnknown only, so attaching it
+// gives no storage.
 #include "platform/com/unknown.h"
-
-namespace {
 
 class ObjectWithoutStorage final : public IUnknown {
 public:
@@ -27,12 +27,13 @@ public:
     }
 
 private:
+    ~ObjectWithoutStorage() = default;
+
     ULONG references_ = 1;
 };
 
-}  // namespace
-
-IUnknown* CreateObjectWithoutStorage()
+// A new such object; the caller owns the one reference.
+inline IUnknown* CreateObjectWithoutStorage()
 {
     return new ObjectWithoutStorage;
 }

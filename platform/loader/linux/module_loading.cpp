@@ -3,9 +3,9 @@
 #include "platform/loader/module_loading.h"
 
 #include "platform/last_error.h"
-#include "platform/loader/library_search.h"
-#include "platform/loader/loaded_modules.h"
-#include "platform/paths/path_text.h"
+#include "platform/loader/linux/library_search.h"
+#include "platform/loader/linux/loaded_modules.h"
+#include "platform/paths/linux/path_text.h"
 
 #include <dlfcn.h>
 #include <link.h>

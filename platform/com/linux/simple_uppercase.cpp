@@ -1,9 +1,9 @@
 // The simple uppercase of one UTF-16 unit, looked up in the table of ranges.
-#include "platform/com/simple_uppercase.h"
+#include "platform/com/linux/simple_uppercase.h"
 
 #include <algorithm>
 
-#include "platform/com/simple_uppercase_ranges.h"
+#include "platform/com/linux/simple_uppercase_ranges.h"
 
 char16_t SimpleUppercase(char16_t unit)
 {

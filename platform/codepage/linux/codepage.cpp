@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "platform/codepage/windows1252.h"
+#include "platform/codepage/linux/windows1252.h"
 #include "platform/last_error.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include "platform/oleauto/dispatch.h"
 #include "platform/oleauto/oleauto.h"
-#include "platform/oleauto/variant_types.h"
+#include "platform/oleauto/linux/variant_types.h"
 
 namespace {
 

@@ -30,7 +30,7 @@ std::string LexicallyNormal(std::string_view path);
 // without case; every other byte compares as it is.
 //
 // The platform's file system folds the UTF-16 form of a name by its uppercase table, as
-// compound files fold stream names (platform/com/simple_uppercase.h). File names here are
+// compound files fold stream names (platform/com/linux/simple_uppercase.h). File names here are
 // not UTF-16 but bytes in whatever encoding the files were named in (mostly UTF-8), which a
 // narrow name passes on unchanged; folding those bytes by the table through a single-byte
 // code page would fold the bytes of multi-byte characters into other characters, and match

@@ -1,5 +1,5 @@
 // Which type codes a VARIANT may carry.
-#include "platform/oleauto/variant_types.h"
+#include "platform/oleauto/linux/variant_types.h"
 
 namespace {
 

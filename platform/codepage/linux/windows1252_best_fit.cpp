@@ -1,6 +1,6 @@
 // Generated data, by tools/generate-windows1252-best-fit from the platform's own answers:
 // the 442 UTF-16 units that code page 1252 maps by best fit, with their bytes, by unit.
-#include "platform/codepage/windows1252_best_fit.h"
+#include "platform/codepage/linux/windows1252_best_fit.h"
 
 #include <iterator>
 

@@ -1,6 +1,6 @@
 // Generated data, by tools/generate-simple-uppercase from the Unicode Character Database
 // 14.0.0: the simple uppercase mapping of the 1190 UTF-16 units that have one, as 190 runs.
-#include "platform/com/simple_uppercase_ranges.h"
+#include "platform/com/linux/simple_uppercase_ranges.h"
 
 #include <iterator>
 

@@ -1,5 +1,5 @@
 // The Windows-1252 table through glibc's iconv, and the platform's best fit beside it.
-#include "platform/codepage/windows1252.h"
+#include "platform/codepage/linux/windows1252.h"
 
 #include <iconv.h>
 
@@ -7,7 +7,7 @@
 #include <array>
 #include <unordered_map>
 
-#include "platform/codepage/windows1252_best_fit.h"
+#include "platform/codepage/linux/windows1252_best_fit.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The modules the dynamic loader holds: their paths, and a look-up by name or path.
-#include "platform/loader/loaded_modules.h"
+#include "platform/loader/linux/loaded_modules.h"
 
-#include "platform/paths/file_system_paths.h"
-#include "platform/paths/path_text.h"
+#include "platform/paths/linux/file_system_paths.h"
+#include "platform/paths/linux/path_text.h"
 
 #include <dlfcn.h>
 #include <link.h>

@@ -1,5 +1,5 @@
 // Dates as text in the platform's en-US form.
-#include "platform/oleauto/date_text.h"
+#include "platform/oleauto/linux/date_text.h"
 
 #include <algorithm>
 #include <cmath>

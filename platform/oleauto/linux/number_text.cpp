@@ -1,6 +1,6 @@
 // Numbers as text and back without the C library's locale: std::to_chars and
 // std::from_chars always write and read '.' and en-US digits.
-#include "platform/oleauto/number_text.h"
+#include "platform/oleauto/linux/number_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -20,19 +20,22 @@ constexpr int ExactDigits = 780;
 // first non-zero digit out of range either way, so the cap changes no result.
 constexpr long long ExponentMargin = 400;
 
+// White space around a number: every character of Unicode's White_Space property.
 bool IsBlank(char16_t c)
 {
-    return c == u' ' || c == u'\t';
+    return (c >= u'\t' && c <= u'\r') || c == u' ' || c == u'\u0085' || c == u'\u00A0' || c == u'\u1680' ||
+           (c >= u'\u2000' && c <= u'\u200A') || c == u'\u2028' || c == u'\u2029' || c == u'\u202F' ||
+           c == u'\u205F' || c == u'\u3000';
 }
 
-// The significant digits of a positive finite value, rounded half away from zero on its
-// exact value to `digits` of them, without trailing zeros, and the power of ten of the first.
+// Significant digits and the power of ten of the first.
 struct RoundedDigits {
     std::string mantissa;
     int exponent = 0;
 };
 
-RoundedDigits RoundHalfAwayFromZero(double magnitude, int digits)
+// The exact value of a positive finite value: 1 + ExactDigits digits, zeros at the end.
+RoundedDigits ExactDigitsOf(double magnitude)
 {
     char exact[ExactDigits + 16];
     const char* const first = exact;
@@ -40,10 +43,18 @@ RoundedDigits RoundHalfAwayFromZero(double magnitude, int digits)
         std::to_chars(exact, exact + sizeof exact, magnitude, std::chars_format::scientific, ExactDigits).ptr;
     // "d.ddd...e+xx"
     const char* const e = std::find(first, end, 'e');
-    RoundedDigits rounded;
-    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, rounded.exponent);
-    rounded.mantissa.push_back(first[0]);
-    rounded.mantissa.append(first + 2, e);
+    RoundedDigits digits;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), end, digits.exponent);
+    digits.mantissa.push_back(first[0]);
+    digits.mantissa.append(first + 2, e);
+    return digits;
+}
+
+// The significant digits of a positive finite value, rounded half away from zero on its
+// exact value to `digits` of them, without trailing zeros.
+RoundedDigits RoundHalfAwayFromZero(double magnitude, int digits)
+{
+    RoundedDigits rounded = ExactDigitsOf(magnitude);
 
     const auto kept = static_cast<std::size_t>(digits);
     const bool up = rounded.mantissa[kept] >= '5';
@@ -256,6 +267,18 @@ HRESULT ParseNumber(const std::u16string& text, NumberText& number)
     }
     number.negative = affixes.negative || affixes.openParenthesis;
     return S_OK;
+}
+
+NumberText ExactNumber(double value)
+{
+    NumberText number;
+    number.negative = std::signbit(value);
+    if (value == 0)
+        return number;
+    const RoundedDigits exact = ExactDigitsOf(std::fabs(value));
+    number.digits = exact.mantissa.substr(0, exact.mantissa.find_last_not_of('0') + 1);
+    number.exponent = exact.exponent - static_cast<long long>(number.digits.size()) + 1;
+    return number;
 }
 
 HRESULT NumberToReal(const NumberText& number, double& value)

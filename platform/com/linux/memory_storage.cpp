@@ -1,6 +1,6 @@
 // The in-memory storage and its streams. A stream's bytes belong to the storage's element
 // of that name; each open handle shares them and keeps its own position and access mode.
-#include "platform/com/memory_storage.h"
+#include "platform/com/linux/memory_storage.h"
 
 #include <algorithm>
 #include <cstring>
@@ -10,17 +10,18 @@
 #include <string>
 #include <vector>
 
-#include "platform/com/simple_uppercase.h"
+#include "platform/com/linux/simple_uppercase.h"
 
 namespace {
 
 constexpr DWORD AccessMask = 0x3;
 constexpr DWORD ShareMask = 0x70;
-// Every bit that some STGM flag uses: access, share, STGM_CREATE, STGM_TRANSACTED,
-// STGM_CONVERT, STGM_PRIORITY, STGM_NOSCRATCH, STGM_NOSNAPSHOT, STGM_DIRECT_SWMR,
-// STGM_DELETEONRELEASE and STGM_SIMPLE. A mode with any other bit is no mode.
-constexpr DWORD ModeBits = AccessMask | ShareMask | 0x00001000 | 0x00010000 | 0x00020000 | 0x00040000 |
-                           0x00100000 | 0x00200000 | 0x00400000 | 0x04000000 | 0x08000000;
+// The bits that a stream's mode may hold: access, share, STGM_CREATE, STGM_TRANSACTED,
+// STGM_CONVERT, STGM_PRIORITY, STGM_DIRECT_SWMR, STGM_DELETEONRELEASE and STGM_SIMPLE. Any
+// other bit is no stream mode, STGM_NOSCRATCH and STGM_NOSNAPSHOT too: they tune a
+// transacted storage, and the platform refuses them for a stream.
+constexpr DWORD StreamModeBits = AccessMask | ShareMask | 0x00001000 | 0x00010000 | 0x00020000 | 0x00040000 |
+                                 0x00400000 | 0x04000000 | 0x08000000;
 constexpr std::size_t MaxNameUnits = 31;
 
 struct StreamElement {
@@ -68,7 +69,7 @@ HRESULT CheckName(const OLECHAR* name, std::u16string& out)
 
 HRESULT CheckStreamMode(DWORD mode)
 {
-    if ((mode & ~ModeBits) != 0 || (mode & AccessMask) == AccessMask)
+    if ((mode & ~StreamModeBits) != 0 || (mode & AccessMask) == AccessMask)
         return STG_E_INVALIDFLAG;
     if ((mode & ShareMask) != STGM_SHARE_EXCLUSIVE)
         return STG_E_INVALIDFLAG;

@@ -1,5 +1,5 @@
 // DECIMAL values as text in the platform's en-US form.
-#include "platform/oleauto/decimal_text.h"
+#include "platform/oleauto/linux/decimal_text.h"
 
 #include <algorithm>
 #include <array>

@@ -1,9 +1,9 @@
 // LoadLibraryA's search for the file of a module, over the dynamic loader.
-#include "platform/loader/library_search.h"
+#include "platform/loader/linux/library_search.h"
 
-#include "platform/loader/loaded_modules.h"
-#include "platform/paths/file_system_paths.h"
-#include "platform/paths/path_text.h"
+#include "platform/loader/linux/loaded_modules.h"
+#include "platform/paths/linux/file_system_paths.h"
+#include "platform/paths/linux/path_text.h"
 
 #include <dlfcn.h>
 

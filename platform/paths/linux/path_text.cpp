@@ -1,5 +1,5 @@
 // Paths as text: separators, components, normal form and the comparison of file names.
-#include "platform/paths/path_text.h"
+#include "platform/paths/linux/path_text.h"
 
 #include <algorithm>
 
