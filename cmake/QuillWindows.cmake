@@ -4,7 +4,8 @@
 include_guard(GLOBAL)
 
 set(QUILL_PLATFORM_LIBRARIES kernel32 ole32 oleaut32 uuid)
-add_compile_definitions(NOMINMAX)
+# The platform's headers define no min and max macros in the project's code.
+target_compile_definitions(quill_build_settings INTERFACE NOMINMAX)
 
 if(CMAKE_CROSSCOMPILING)
   if(NOT QUILL_WINE)
