@@ -8,6 +8,9 @@ set(QUILL_PLATFORM_LIBRARIES kernel32 ole32 oleaut32 uuid)
 target_compile_definitions(quill_build_settings INTERFACE NOMINMAX)
 
 if(CMAKE_CROSSCOMPILING)
+  # Wine is a command of the build machine, found on its PATH as a shell finds it (the
+  # cross build's system folders are the target's).
+  find_program(QUILL_WINE wine NO_CMAKE_SYSTEM_PATH)
   if(NOT QUILL_WINE)
     quill_missing_prerequisite("Wine (the command wine)" "wine64")
   endif()

@@ -24,6 +24,5 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Wine runs the build's programs (tests, the sample host). The project gives each run its
-# own Wine prefix and settings (cmake/QuillWindows.cmake).
-find_program(QUILL_WINE wine)
+# The build's programs (tests, the sample host) run under Wine, which the project finds
+# and sets up (cmake/QuillWindows.cmake).
