@@ -12,7 +12,7 @@ if(CMAKE_CROSSCOMPILING)
   # cross build's system folders are the target's).
   find_program(QUILL_WINE wine NO_CMAKE_SYSTEM_PATH)
   if(NOT QUILL_WINE)
-    quill_missing_prerequisite("Wine (the command wine)" "wine64")
+    quill_missing_prerequisite("Wine (the command wine)" wine)
   endif()
   set(QUILL_WINE_PREFIX "${CMAKE_BINARY_DIR}/wineprefix")
   # Programs find the module, the link library and the engine modules in XEQ/ through
