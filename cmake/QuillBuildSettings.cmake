@@ -1,4 +1,5 @@
-# Compiler settings shared by every target of the project.
+# Compiler settings shared by every target of the project: each target takes them through
+# quill_apply_settings, and nothing is set for the whole directory tree.
 
 set(CMAKE_CXX_VISIBILITY_PRESET hidden)
 set(CMAKE_C_VISIBILITY_PRESET hidden)
@@ -8,15 +9,21 @@ set(QUILL_CXX_WARNINGS -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wol
   -Wcast-align -Wunused -Woverloaded-virtual -Wnull-dereference -Wdouble-promotion -Wformat=2)
 set(QUILL_FORTRAN_WARNINGS -Wall -Wextra)
 
+# What every target of the project compiles and links with (cmake/QuillWindows.cmake adds the
+# Windows build's own): a target takes these usage requirements by linking
+# quill_build_settings, as quill_apply_settings does.
+add_library(quill_build_settings INTERFACE)
 if(QUILL_SANITIZE)
   set(QUILL_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all
     -fno-omit-frame-pointer)
-  add_compile_options(${QUILL_SANITIZER_FLAGS})
-  add_link_options(${QUILL_SANITIZER_FLAGS})
+  target_compile_options(quill_build_settings INTERFACE ${QUILL_SANITIZER_FLAGS})
+  target_link_options(quill_build_settings INTERFACE ${QUILL_SANITIZER_FLAGS})
 endif()
 
-# Warnings for the project's own targets (not for third-party code).
+# The shared settings and the warnings for the project's own targets (not for third-party
+# code).
 function(quill_apply_settings target)
+  target_link_libraries(${target} PRIVATE quill_build_settings)
   target_compile_options(${target} PRIVATE
     $<$<COMPILE_LANGUAGE:CXX>:${QUILL_CXX_WARNINGS}>
     $<$<COMPILE_LANGUAGE:C>:-Wall -Wextra -Wpedantic>

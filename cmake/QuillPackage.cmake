@@ -8,8 +8,9 @@ include(CMakePackageConfigHelpers)
 set(QUILL_INCLUDE_DESTINATION include/QuillSTMech)
 set(QUILL_PACKAGE_DESTINATION lib/cmake/QuillSTMech)
 
-# The installed headers need C++17 (std::string_view); a host compiles them at that level
-# or later, whatever its compiler's default.
+# The installed headers compile at C++14; a host is compiled at C++17 or later, the level
+# the README's example host is written at, whatever its compiler's default (clang 14's is
+# C++14).
 target_compile_features(QuillSTMech INTERFACE cxx_std_17)
 target_compile_features(UnmanagedEngineWrapper_lib INTERFACE cxx_std_17)
 

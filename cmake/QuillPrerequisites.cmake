@@ -2,8 +2,15 @@
 # tools/install-prerequisites, and each message names the Debian package to install.
 
 function(quill_missing_prerequisite what package)
+  if(WIN32)
+    set(script "tools/install-prerequisites windows")
+    set(build "the Windows build")
+  else()
+    set(script "tools/install-prerequisites")
+    set(build "the build")
+  endif()
   message(FATAL_ERROR "${what} was not found. Install the Debian package ${package} \
-(tools/install-prerequisites installs every package the build needs).")
+(${script} installs every package ${build} needs).")
 endfunction()
 
 # The Debian package that provides a compiler command (by its file name).

@@ -4,11 +4,15 @@
 include_guard(GLOBAL)
 
 set(QUILL_PLATFORM_LIBRARIES kernel32 ole32 oleaut32 uuid)
-add_compile_definitions(NOMINMAX)
+# The platform's headers define no min and max macros in the project's code.
+target_compile_definitions(quill_build_settings INTERFACE NOMINMAX)
 
 if(CMAKE_CROSSCOMPILING)
+  # Wine is a command of the build machine, found on its PATH as a shell finds it (the
+  # cross build's system folders are the target's).
+  find_program(QUILL_WINE wine NO_CMAKE_SYSTEM_PATH)
   if(NOT QUILL_WINE)
-    quill_missing_prerequisite("Wine (the command wine)" "wine64")
+    quill_missing_prerequisite("Wine (the command wine)" wine)
   endif()
   set(QUILL_WINE_PREFIX "${CMAKE_BINARY_DIR}/wineprefix")
   # Programs find the module, the link library and the engine modules in XEQ/ through
