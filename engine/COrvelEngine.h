@@ -28,8 +28,8 @@ public:
     // Answers true.
     QUILL_EXPORTED bool TransferData(ScalarMap* scalars, ArrayMap* arrays);
     // Calls the engine's ASMECC, then brings the engine's values and statuses back into the
-    // host's map. Answers false when the engine could not be called or has handed over no
-    // blocks.
+    // host's map. Answers false when the engine could not be called, or when there is a map
+    // and the engine has handed over no blocks.
     QUILL_EXPORTED bool CheckData(ScalarMap* scalars, ArrayMap* arrays);
 
     // Reloads the code module and calls its ASMEUC, then runs the design module's ORVELTL

@@ -41,15 +41,16 @@ struct MissingEngineCase {
     bool TransferReachesMap;
     bool CheckAnswer;
     bool CheckReachesMap;
+    bool CheckWithoutMapAnswer;  // true once ASMECC has run: nothing needs moving
 };
 
 void PrintTo(const MissingEngineCase& c, std::ostream* out) { *out << c.Label; }
 
 const MissingEngineCase kMissingCases[] = {
-    {"NoCodeModule", "", false, false, false},
+    {"NoCodeModule", "", false, false, false, false},
     // CheckData relies on the blocks of an earlier TransferData: there were none.
-    {"NoASMEZI", "recording_asme_no_zi", false, false, false},
-    {"NoASMECC", "recording_asme_no_cc", true, false, false},
+    {"NoASMEZI", "recording_asme_no_zi", false, false, false, true},
+    {"NoASMECC", "recording_asme_no_cc", true, false, false, false},
 };
 
 class MissingEntryPointTest : public ::testing::TestWithParam<MissingEngineCase> {};
@@ -69,6 +70,7 @@ TEST_P(MissingEntryPointTest, AnswersQuietlyAndTransfersNothing)
         LinkJournal::Clear();
         EXPECT_EQ(engine->CheckData(&scalars, nullptr), c.CheckAnswer);
         EXPECT_EQ(LinkJournal::Count("ScalarMap::operator[]") > 0, c.CheckReachesMap);
+        EXPECT_EQ(engine->CheckData(nullptr, nullptr), c.CheckWithoutMapAnswer);
     });
 }
 
@@ -86,7 +88,9 @@ TEST(EngineBinding, NullScalarMapStillCallsTheEntryPoints)
     });
 }
 
-TEST(EngineBinding, EngineThatHandsOverNoBlocksGetsNothingAndCheckFails)
+// Without blocks nothing can come back into a map: a check with one fails, a check without
+// one has nothing to move and succeeds once ASMECC has run.
+TEST(EngineBinding, EngineThatHandsOverNoBlocksGetsNothingAndOnlyACheckWithAMapFails)
 {
     RunInInstallation(StandardLayout("recording_asme_silent"), [](const Installation& installation) {
         ScalarMap scalars;
@@ -97,6 +101,8 @@ TEST(EngineBinding, EngineThatHandsOverNoBlocksGetsNothingAndCheckFails)
         EXPECT_FALSE(engine->CheckData(&scalars, nullptr));
         EXPECT_EQ(installation.JournalCount("ASMECC"), 1u);
         EXPECT_EQ(LinkJournal::Count("ScalarMap::operator[]"), 0u);
+        EXPECT_TRUE(engine->CheckData(nullptr, nullptr));
+        EXPECT_EQ(installation.JournalCount("ASMECC"), 2u);
     });
 }
 
