@@ -1,10 +1,9 @@
 #pragma once
 // The engine adaptor that the host loads: it binds the calculation engine's modules,
 // moves the design variables between the host's maps and the engine, and runs the design.
+#include "engine/counted_text.h"
 #include "engine/export.h"
 #include "platform/win_types.h"
-
-#include <string>
 
 class ArrayMap;
 class COrvelTLLink;
@@ -55,6 +54,11 @@ public:
     QUILL_EXPORTED char* GetErrorMsg();
 
 private:
-    std::string CaseFileName;
+    // Pointers only, so that the object has the module's layout in every host, whatever
+    // its standard library.
+    CountedText CaseFileName;
     COrvelTLLink* DesignTreeLink;
 };
+
+static_assert(sizeof(COrvelEngine) == 3 * sizeof(void*),
+              "the virtual slot's pointer, the case file name and the design-tree link");

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace {
 using ASMEUCFunction = void (*)();
@@ -34,13 +35,13 @@ void COrvelEngine::Execute()
 
     const std::string installPrefix = InstallPrefix();
     // Without ".QXR" there is no case path to hand over: the run ends as for an empty name.
-    const auto casePathLength = CasePathLength(CaseFileName);
+    const std::string_view caseFileName(CaseFileName.Data(), CaseFileName.Length());
+    const auto casePathLength = CasePathLength(caseFileName);
     if (!casePathLength)
         return;
-    const std::string casePath = CaseFileName.substr(0, *casePathLength);
+    const std::string casePath(caseFileName.substr(0, *casePathLength));
     const std::int32_t runMode = MonitorLink::GetOrvelRunMode();
-    const std::int32_t runNumber =
-        RunNumberOf(LeadingNumber(std::string_view(CaseFileName).substr(*casePathLength)), runMode);
+    const std::int32_t runNumber = RunNumberOf(LeadingNumber(caseFileName.substr(*casePathLength)), runMode);
 
     // The design module stays loaded for the rest of the process.
     HMODULE designModule = LoadEngineModule(installPrefix, DesignModuleBaseName);
