@@ -5,7 +5,9 @@
 
 HMODULE CodeModuleHandle = nullptr;
 
-HMODULE LoadEngineModule(std::string_view installPrefix, std::string_view baseName)
+HMODULE LoadEngineModule(const std::optional<std::string>& installPrefix, std::string_view baseName)
 {
-    return LoadLibraryA(EngineModulePath(installPrefix, baseName).c_str());
+    if (!installPrefix)
+        return nullptr;
+    return LoadLibraryA(EngineModulePath(*installPrefix, baseName).c_str());
 }

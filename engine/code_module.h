@@ -9,10 +9,14 @@ inline constexpr char DesignModuleBaseName[] = "ORVEL";
 
 extern HMODULE CodeModuleHandle;
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 // Loads the engine module with the given base name from the XEQ folder below the prefix.
-HMODULE LoadEngineModule(std::string_view installPrefix, std::string_view baseName);
+// Without a prefix (the module's own path could not be had) nothing is loaded: an engine
+// found from the working folder could be any installation's.
+HMODULE LoadEngineModule(const std::optional<std::string>& installPrefix, std::string_view baseName);
 
 // The entry point of the given name as a function of its real type, or null.
 template <typename Function>

@@ -9,6 +9,7 @@
 #include "link/MonitorLink.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,7 +34,7 @@ void COrvelEngine::Execute()
         return;
     asmeuc();
 
-    const std::string installPrefix = InstallPrefix();
+    const std::optional<std::string> installPrefix = InstallPrefix();
     // Without ".QXR" there is no case path to hand over: the run ends as for an empty name.
     const std::string_view caseFileName(CaseFileName.Data(), CaseFileName.Length());
     const auto casePathLength = CasePathLength(caseFileName);
@@ -52,5 +53,6 @@ void COrvelEngine::Execute()
     if (orveltl == nullptr || DesignTreeLink == nullptr)
         return;
     void* rootGroup = DesignTreeLink->get_RootGroup();
-    orveltl(0, installPrefix.c_str(), casePath.c_str(), BatchRun, runNumber, &rootGroup);
+    // The design module was loaded from below the prefix, so there is one.
+    orveltl(0, installPrefix->c_str(), casePath.c_str(), BatchRun, runNumber, &rootGroup);
 }
