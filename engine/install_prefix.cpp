@@ -26,7 +26,13 @@ DWORD GetModulePath(HMODULE module, char* buffer, int size)
     const DWORD length = GetModuleFileNameA(module, path.data(), static_cast<DWORD>(size));
     if (length == 0)
         return 0;
-    GetShortPathNameA(path.data(), path.data(), static_cast<DWORD>(size));
+    if (length < static_cast<DWORD>(size)) {
+        GetShortPathNameA(path.data(), path.data(), static_cast<DWORD>(size));
+    } else {
+        // Cut: some versions of the platform leave the text unterminated, and what is left
+        // names another file or none, whose short form is not this module's.
+        path.back() = '\0';
+    }
     std::copy(path.begin(), path.end(), buffer);
     return length;
 }

@@ -10,9 +10,10 @@
 // name it was loaded by and however many copies of it are loaded. Null when none is found.
 HMODULE OwnModule();
 
-// Fills the buffer with the module's full path in short form, cut to size - 1 characters.
-// Answers the path's length as read, size when it was cut, or 0 when the path cannot be
-// had; on failure the buffer is left as it was.
+// Fills the buffer with the module's full path: in short form when the whole path fits,
+// else cut to size - 1 characters as read, and terminated. Answers the path's length as
+// read, size when it was cut, or 0 when the path cannot be had; on failure the buffer is
+// left as it was.
 DWORD GetModulePath(HMODULE module, char* buffer, int size);
 // The same for the module that holds this code.
 DWORD GetOwnModulePath(char* buffer, int size);
