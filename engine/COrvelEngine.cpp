@@ -29,11 +29,7 @@ COrvelEngine::COrvelEngine() : DesignTreeLink(NewDesignTreeLink())
     CodeModuleHandle = LoadEngineModule(InstallPrefix(), CodeModuleBaseName);
 }
 
-COrvelEngine::~COrvelEngine()
-{
-    if (CodeModuleHandle != nullptr)
-        FreeLibrary(CodeModuleHandle);
-}
+COrvelEngine::~COrvelEngine() { ReleaseCodeModule(); }
 
 bool COrvelEngine::TransferData(ScalarMap* scalars, ArrayMap*)
 {

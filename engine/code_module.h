@@ -13,6 +13,11 @@ extern HMODULE CodeModuleHandle;
 #include <string>
 #include <string_view>
 
+// Releases one reference of the code module through CodeModuleHandle, which keeps its
+// value; a null handle releases nothing. When that unloads the module, the blocks it handed
+// over went with it, and are forgotten until ASMEZI hands blocks over again.
+void ReleaseCodeModule();
+
 // Loads the engine module with the given base name from the XEQ folder below the prefix.
 // Without a prefix (the module's own path could not be had) nothing is loaded: an engine
 // found from the working folder could be any installation's.

@@ -24,8 +24,7 @@ constexpr char DesignEntrySuffix[] = "TL";
 
 void COrvelEngine::Execute()
 {
-    if (CodeModuleHandle != nullptr)
-        FreeLibrary(CodeModuleHandle);
+    ReleaseCodeModule();
     CodeModuleHandle = LoadEngineModule(InstallPrefix(), CodeModuleBaseName);
     if (CodeModuleHandle == nullptr)
         return;

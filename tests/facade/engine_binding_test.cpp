@@ -3,6 +3,7 @@
 #include "engine/COrvelEngine.h"
 #include "link/LinkJournal.h"
 #include "link/UnmanagedEngineWrapper.h"
+#include "tests/support/host_values.h"
 #include "tests/support/installation.h"
 #include "tests/support/recording_engine.h"
 
@@ -160,5 +161,64 @@ TEST(EngineBinding, NewBlocksFromASecondASMEZIRedirectLaterTransfers)
         link->Destroy();
     });
 }
+
+// How the code module is released after a TransferData has handed over its blocks.
+struct ReleaseCase {
+    const char* Label;
+    bool AnotherObjectAlive;  // which holds its own reference of the code module
+    bool ByExecute;           // else the last object is destroyed and a new one made
+    bool ModuleStays;
+};
+
+void PrintTo(const ReleaseCase& c, std::ostream* out) { *out << c.Label; }
+
+const ReleaseCase kReleases[] = {
+    {"ExecuteUnloadsTheModule", false, true, false},
+    {"ExecuteWithAnotherObjectAlive", true, true, true},
+    {"LastObjectDestroyed", false, false, false},
+};
+
+class CodeModuleReleaseTest : public ::testing::TestWithParam<ReleaseCase> {};
+
+// Blocks of an unloaded engine are forgotten: a CheckData before the next TransferData
+// moves nothing into the host's map. Blocks of an engine still loaded stay in use.
+TEST_P(CodeModuleReleaseTest, CheckDataUsesOnlyBlocksOfTheLoadedEngine)
+{
+    const ReleaseCase& c = GetParam();
+    RunInInstallation(StandardLayout(), [&](const Installation& installation) {
+        const auto engineFile = installation.EnginePath("XEQ/ASME.DLL");
+        ScalarMap scalars;
+        HoldScalar(scalars, "DesPressSS", 5.0, SourceEngine);
+        auto engine = std::make_unique<COrvelEngine>();
+        auto other = c.AnotherObjectAlive ? std::make_unique<COrvelEngine>() : nullptr;
+        ASSERT_TRUE(engine->TransferData(&scalars, nullptr));
+        ScalarLink* link = scalars["DesPressSS"];
+        link->set_status(9);
+        link->Destroy();
+
+        if (c.ByExecute) {
+            engine->Execute();
+        } else {
+            engine.reset();
+            engine = std::make_unique<COrvelEngine>();
+        }
+        ASSERT_EQ(installation.JournalCount("unload ASME"), c.ModuleStays ? 0u : 1u);
+        if (c.ModuleStays) {
+            const RecordingEngine blocks(engineFile);
+            blocks.Values()[kDesPressSSSlot] = 3.0f;
+            blocks.Statuses()[kDesPressSSSlot].Code = 6;
+        }
+        EXPECT_EQ(engine->CheckData(&scalars, nullptr), c.ModuleStays);
+        const HostScalar host = ReadScalar(scalars, "DesPressSS");
+        EXPECT_EQ(host.Value, c.ModuleStays ? 3.0 : 5.0);
+        EXPECT_EQ(host.Status, c.ModuleStays ? 6 : 9);
+
+        EXPECT_TRUE(engine->TransferData(&scalars, nullptr));
+        EXPECT_TRUE(engine->CheckData(&scalars, nullptr)) << "the blocks handed over again";
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Releases, CodeModuleReleaseTest, ::testing::ValuesIn(kReleases),
+                         [](const auto& testParam) { return std::string(testParam.param.Label); });
 
 }  // namespace
