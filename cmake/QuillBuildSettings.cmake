@@ -27,7 +27,7 @@ function(quill_apply_settings target)
   target_compile_options(${target} PRIVATE
     $<$<COMPILE_LANGUAGE:CXX>:${QUILL_CXX_WARNINGS}>
     $<$<COMPILE_LANGUAGE:C>:-Wall -Wextra -Wpedantic>
-    $<$<COMPILE_LANGUAGE:Fortran>:${QUILL_FORTRAN_WARNINGS} -fvisibility=hidden>)
+    $<$<COMPILE_LANGUAGE:Fortran>:${QUILL_FORTRAN_WARNINGS}>)
   if(QUILL_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()

@@ -3,5 +3,15 @@
 
 void* ValueBlockAddress = nullptr;
 void* StatusBlockAddress = nullptr;
+void* AuxBlockAddress = nullptr;
+
+void HandOverEngineBlocks(void* values, void* statuses, void* auxiliary)
+{
+    ValueBlockAddress = values;
+    StatusBlockAddress = statuses;
+    AuxBlockAddress = auxiliary;
+}
+
+void ForgetEngineBlocks() { HandOverEngineBlocks(nullptr, nullptr, nullptr); }
 
 bool BlockAddressesHandedOver() { return ValueBlockAddress != nullptr && StatusBlockAddress != nullptr; }

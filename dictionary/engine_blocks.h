@@ -1,13 +1,19 @@
 #pragma once
-// The addresses of the engine's value and status blocks, through which the dictionary's
-// transfers address the slots. The engine facade sets them when the engine hands its blocks
-// over; they are null until then.
+// The addresses of the engine's blocks, module-wide and shared by every engine object: the
+// value and status blocks, through which the dictionary's transfers address the slots, and
+// the auxiliary block, which nothing reads. Null until the engine hands its blocks over.
 #include "dictionary/transfer_types.h"
 
 #include <cstdint>
 
 extern void* ValueBlockAddress;
 extern void* StatusBlockAddress;
+extern void* AuxBlockAddress;
+
+// The engine hands over its three blocks; each call replaces all three addresses.
+void HandOverEngineBlocks(void* values, void* statuses, void* auxiliary);
+// Forgets the blocks, as when the engine that owned them is gone: null again.
+void ForgetEngineBlocks();
 
 // Whether the engine has handed over its value and status blocks.
 bool BlockAddressesHandedOver();

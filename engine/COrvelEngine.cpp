@@ -29,11 +29,7 @@ COrvelEngine::COrvelEngine() : DesignTreeLink(NewDesignTreeLink())
     CodeModuleHandle = LoadEngineModule(InstallPrefix(), CodeModuleBaseName);
 }
 
-COrvelEngine::~COrvelEngine()
-{
-    if (CodeModuleHandle != nullptr)
-        FreeLibrary(CodeModuleHandle);
-}
+COrvelEngine::~COrvelEngine() { ReleaseCodeModule(); }
 
 bool COrvelEngine::TransferData(ScalarMap* scalars, ArrayMap*)
 {
@@ -56,10 +52,11 @@ bool COrvelEngine::CheckData(ScalarMap* scalars, ArrayMap*)
     if (asmecc == nullptr)
         return false;
     asmecc();
-    // Without blocks nothing came back from the engine: do not report success.
+    if (scalars == nullptr)
+        return true;
+    // Without blocks nothing came back from the engine into the map: no success to report.
     if (!BlockAddressesHandedOver())
         return false;
-    if (scalars != nullptr)
-        TransferScalarVariables(scalars, EngineToHost, 0);
+    TransferScalarVariables(scalars, EngineToHost, 0);
     return true;
 }

@@ -1,10 +1,9 @@
 #pragma once
 // The engine adaptor that the host loads: it binds the calculation engine's modules,
 // moves the design variables between the host's maps and the engine, and runs the design.
+#include "engine/counted_text.h"
 #include "engine/export.h"
 #include "platform/win_types.h"
-
-#include <string>
 
 class ArrayMap;
 class COrvelTLLink;
@@ -15,10 +14,12 @@ typedef tagVARIANT VARIANT;
 
 class QUILL_EXPORTED_CLASS COrvelEngine {
 public:
-    // Creates the design-tree link and loads the engine's code module.
+    // Creates the design-tree link and loads the engine's code module from the installation
+    // of this module's own file (none when that file's path cannot be had).
     QUILL_EXPORTED COrvelEngine();
-    // Releases one reference of the code module. The host destroys the object through its
-    // virtual slot; the destructor is not exported by name.
+    // Releases one reference of the code module; when that unloads it, the blocks it handed
+    // over are forgotten. The host destroys the object through its virtual slot; the
+    // destructor is not exported by name.
     QUILL_HIDDEN virtual ~COrvelEngine();
 
     COrvelEngine(const COrvelEngine&) = delete;
@@ -28,12 +29,14 @@ public:
     // Answers true.
     QUILL_EXPORTED bool TransferData(ScalarMap* scalars, ArrayMap* arrays);
     // Calls the engine's ASMECC, then brings the engine's values and statuses back into the
-    // host's map. Answers false when the engine could not be called or has handed over no
-    // blocks.
+    // host's map. Answers false when the engine could not be called, or when there is a map
+    // and no blocks: none handed over yet, or none since a release unloaded the code module
+    // (the host calls TransferData after every Execute).
     QUILL_EXPORTED bool CheckData(ScalarMap* scalars, ArrayMap* arrays);
 
     // Reloads the code module and calls its ASMEUC, then runs the design module's ORVELTL
-    // on the design case: its path up to ".QXR" and the run number written behind it.
+    // on the design case: its path up to ".QXR" and the run number written behind it. A
+    // release that unloads the code module forgets the blocks it handed over.
     QUILL_EXPORTED void Execute();
 
     // Names the design case; a null pointer makes the name empty.
@@ -55,6 +58,11 @@ public:
     QUILL_EXPORTED char* GetErrorMsg();
 
 private:
-    std::string CaseFileName;
+    // Pointers only, so that the object has the module's layout in every host, whatever
+    // its standard library.
+    CountedText CaseFileName;
     COrvelTLLink* DesignTreeLink;
 };
+
+static_assert(sizeof(COrvelEngine) == 3 * sizeof(void*),
+              "the virtual slot's pointer, the case file name and the design-tree link");

@@ -1,13 +1,10 @@
-// The callback that keeps the engine's block addresses module-wide for every object.
+// The callback that hands the engine's block addresses to the dictionary, module-wide for
+// every object.
 #include "engine/block_pointer_callback.h"
 
 #include "dictionary/engine_blocks.h"
 
-void* AuxBlockAddress = nullptr;
-
 void BlockPointerCallback(void* values, void* statuses, void* auxiliary)
 {
-    ValueBlockAddress = values;
-    StatusBlockAddress = statuses;
-    AuxBlockAddress = auxiliary;
+    HandOverEngineBlocks(values, statuses, auxiliary);
 }

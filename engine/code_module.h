@@ -9,10 +9,19 @@ inline constexpr char DesignModuleBaseName[] = "ORVEL";
 
 extern HMODULE CodeModuleHandle;
 
+#include <optional>
+#include <string>
 #include <string_view>
 
+// Releases one reference of the code module through CodeModuleHandle, which keeps its
+// value; a null handle releases nothing. When that unloads the module, the blocks it handed
+// over went with it, and are forgotten until ASMEZI hands blocks over again.
+void ReleaseCodeModule();
+
 // Loads the engine module with the given base name from the XEQ folder below the prefix.
-HMODULE LoadEngineModule(std::string_view installPrefix, std::string_view baseName);
+// Without a prefix (the module's own path could not be had) nothing is loaded: an engine
+// found from the working folder could be any installation's.
+HMODULE LoadEngineModule(const std::optional<std::string>& installPrefix, std::string_view baseName);
 
 // The entry point of the given name as a function of its real type, or null.
 template <typename Function>

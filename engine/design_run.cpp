@@ -9,7 +9,9 @@
 #include "link/MonitorLink.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace {
 using ASMEUCFunction = void (*)();
@@ -22,8 +24,7 @@ constexpr char DesignEntrySuffix[] = "TL";
 
 void COrvelEngine::Execute()
 {
-    if (CodeModuleHandle != nullptr)
-        FreeLibrary(CodeModuleHandle);
+    ReleaseCodeModule();
     CodeModuleHandle = LoadEngineModule(InstallPrefix(), CodeModuleBaseName);
     if (CodeModuleHandle == nullptr)
         return;
@@ -32,15 +33,15 @@ void COrvelEngine::Execute()
         return;
     asmeuc();
 
-    const std::string installPrefix = InstallPrefix();
+    const std::optional<std::string> installPrefix = InstallPrefix();
     // Without ".QXR" there is no case path to hand over: the run ends as for an empty name.
-    const auto casePathLength = CasePathLength(CaseFileName);
+    const std::string_view caseFileName(CaseFileName.Data(), CaseFileName.Length());
+    const auto casePathLength = CasePathLength(caseFileName);
     if (!casePathLength)
         return;
-    const std::string casePath = CaseFileName.substr(0, *casePathLength);
+    const std::string casePath(caseFileName.substr(0, *casePathLength));
     const std::int32_t runMode = MonitorLink::GetOrvelRunMode();
-    const std::int32_t runNumber =
-        RunNumberOf(LeadingNumber(std::string_view(CaseFileName).substr(*casePathLength)), runMode);
+    const std::int32_t runNumber = RunNumberOf(LeadingNumber(caseFileName.substr(*casePathLength)), runMode);
 
     // The design module stays loaded for the rest of the process.
     HMODULE designModule = LoadEngineModule(installPrefix, DesignModuleBaseName);
@@ -51,5 +52,6 @@ void COrvelEngine::Execute()
     if (orveltl == nullptr || DesignTreeLink == nullptr)
         return;
     void* rootGroup = DesignTreeLink->get_RootGroup();
-    orveltl(0, installPrefix.c_str(), casePath.c_str(), BatchRun, runNumber, &rootGroup);
+    // The design module was loaded from below the prefix, so there is one.
+    orveltl(0, installPrefix->c_str(), casePath.c_str(), BatchRun, runNumber, &rootGroup);
 }

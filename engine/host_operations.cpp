@@ -14,7 +14,7 @@ constexpr char EmptyText[] = "";
 constexpr char ErrorText[] = "";
 }  // namespace
 
-void COrvelEngine::SetFileName(char* fileName) { CaseFileName = fileName != nullptr ? fileName : ""; }
+void COrvelEngine::SetFileName(char* fileName) { CaseFileName.Assign(fileName); }
 
 void* COrvelEngine::get_TubeLayout() { return DesignTreeLink != nullptr ? DesignTreeLink->TubeLayout : nullptr; }
 

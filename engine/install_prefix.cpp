@@ -1,39 +1,59 @@
 // The module's own path, and the installation prefix and engine module paths taken from it.
 #include "engine/install_prefix.h"
 
-#include "platform/loader/module_loading.h"
-
+#include <algorithm>
 #include <vector>
 
-DWORD GetOwnModulePath(char* buffer, int size)
+namespace {
+// An address inside the module that holds this code.
+const char AddressInThisModule = 0;
+}  // namespace
+
+HMODULE OwnModule()
 {
-    if (buffer == nullptr || size <= 0)
-        return 0;
-    HMODULE self = GetModuleHandleA(OwnModuleFileName);
-    if (self == nullptr)
+    HMODULE self = nullptr;
+    if (!GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            &AddressInThisModule, &self))
+        return nullptr;
+    return self;
+}
+
+DWORD GetModulePath(HMODULE module, char* buffer, int size)
+{
+    if (module == nullptr || buffer == nullptr || size <= 0)
         return 0;
     std::vector<char> path(static_cast<std::size_t>(size), '\0');
-    const DWORD length = GetModuleFileNameA(self, path.data(), static_cast<DWORD>(size));
+    const DWORD length = GetModuleFileNameA(module, path.data(), static_cast<DWORD>(size));
     if (length == 0)
         return 0;
-    GetShortPathNameA(path.data(), path.data(), static_cast<DWORD>(size));
+    if (length < static_cast<DWORD>(size)) {
+        GetShortPathNameA(path.data(), path.data(), static_cast<DWORD>(size));
+    } else {
+        // Cut: some versions of the platform leave the text unterminated, and what is left
+        // names another file or none, whose short form is not this module's.
+        path.back() = '\0';
+    }
     std::copy(path.begin(), path.end(), buffer);
     return length;
 }
 
-std::string InstallPrefix()
+DWORD GetOwnModulePath(char* buffer, int size) { return GetModulePath(OwnModule(), buffer, size); }
+
+std::optional<std::string> InstallPrefixOfModule(HMODULE module)
 {
     // Start with the platform's path size and grow until the whole path fits.
     for (int size = 256; size <= (1 << 20); size *= 2) {
         std::vector<char> buffer(static_cast<std::size_t>(size), '\0');
-        const DWORD length = GetOwnModulePath(buffer.data(), size);
+        const DWORD length = GetModulePath(module, buffer.data(), size);
         if (length == 0)
-            return {};
+            return std::nullopt;
         if (length < static_cast<DWORD>(size))
             return InstallPrefixOf(buffer.data());
     }
-    return {};
+    return std::nullopt;
 }
+
+std::optional<std::string> InstallPrefix() { return InstallPrefixOfModule(OwnModule()); }
 
 std::string InstallPrefixOf(std::string_view modulePath)
 {

@@ -1,21 +1,28 @@
 #pragma once
 // Where the installation lies: the text of the module's own path before its "XEQ" folder.
-#include "platform/win_types.h"
+#include "platform/loader/module_loading.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
-// This module's own file name, under which the platform knows it once loaded.
-inline constexpr char OwnModuleFileName[] = "QuillSTMech.dll";
+// The module that holds this code, found by an address inside it: the right one whatever
+// name it was loaded by and however many copies of it are loaded. Null when none is found.
+HMODULE OwnModule();
 
-// Fills the buffer with this module's full path in short form, cut to size - 1
-// characters. Answers the path's length as read, size when it was cut, or 0 when the path
-// cannot be had; on failure the buffer is left as it was.
+// Fills the buffer with the module's full path: in short form when the whole path fits,
+// else cut to size - 1 characters as read, and terminated. Answers the path's length as
+// read, size when it was cut, or 0 when the path cannot be had; on failure the buffer is
+// left as it was.
+DWORD GetModulePath(HMODULE module, char* buffer, int size);
+// The same for the module that holds this code.
 DWORD GetOwnModulePath(char* buffer, int size);
 
-// The text of the module's own path before its first "XEQ", or else before its first
-// "xeq"; empty when neither occurs or the path cannot be had. Paths of any length.
-std::string InstallPrefix();
+// The text of the module's path before its first "XEQ", or else before its first "xeq";
+// empty when neither occurs. None when the module's path cannot be had. Paths of any length.
+std::optional<std::string> InstallPrefixOfModule(HMODULE module);
+// The same for the module that holds this code.
+std::optional<std::string> InstallPrefix();
 // The same, for a given module path.
 std::string InstallPrefixOf(std::string_view modulePath);
 

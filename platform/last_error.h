@@ -7,6 +7,7 @@
 #include "platform/win_types.h"
 
 constexpr DWORD ERROR_INVALID_PARAMETER = 87;
+constexpr DWORD ERROR_MOD_NOT_FOUND = 126;
 constexpr DWORD ERROR_FILENAME_EXCED_RANGE = 206;
 constexpr DWORD ERROR_INSUFFICIENT_BUFFER = 122;
 

@@ -40,8 +40,22 @@ FARPROC GetProcAddress(HMODULE module, LPCSTR procName);
 // The loaded module whose file name (case ignored) or full path matches, with no new
 // reference; null names the main program. Null when no such module is loaded.
 HMODULE GetModuleHandleA(LPCSTR moduleName);
-// Copies the module's full path into the buffer, cut to size - 1 characters and always
-// terminated; answers the characters copied, 0 on failure. Null names the main program.
+// The flags of GetModuleHandleExA.
+constexpr DWORD GET_MODULE_HANDLE_EX_FLAG_PIN = 0x1;
+constexpr DWORD GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT = 0x2;
+constexpr DWORD GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS = 0x4;
+// As GetModuleHandleA, or, with GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, the loaded module
+// (the main program included) that holds the address passed as the name, code or data. Adds
+// one reference unless GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT is given. Sets *module
+// and answers TRUE; otherwise sets it to null and answers FALSE with ERROR_MOD_NOT_FOUND
+// (no such module), or ERROR_INVALID_PARAMETER: no place for the handle, unknown flags,
+// or PIN with UNCHANGED_REFCOUNT. PIN is not offered here (nothing uses it) and is refused
+// the same way.
+BOOL GetModuleHandleExA(DWORD flags, LPCSTR moduleName, HMODULE* module);
+// Copies the module's full path into the buffer; answers its length, 0 on failure. Null
+// names the main program. A path that does not fit is cut to size - 1 characters and
+// terminated, and the answer is size, with ERROR_INSUFFICIENT_BUFFER, as the platform
+// does (some of its versions, and Wine, leave the cut path unterminated).
 // The path is that of the file loaded, absolute and normal, whatever the working folder is
 // now: the path as loaded, made normal as text only ('.', '..' and doubled separators
 // folded, links not followed). The main program's path is the one the kernel recorded, with

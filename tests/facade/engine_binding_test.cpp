@@ -42,15 +42,16 @@ struct MissingEngineCase {
     bool TransferReachesMap;
     bool CheckAnswer;
     bool CheckReachesMap;
+    bool CheckWithoutMapAnswer;  // true once ASMECC has run: nothing needs moving
 };
 
 void PrintTo(const MissingEngineCase& c, std::ostream* out) { *out << c.Label; }
 
 const MissingEngineCase kMissingCases[] = {
-    {"NoCodeModule", "", false, false, false},
+    {"NoCodeModule", "", false, false, false, false},
     // CheckData relies on the blocks of an earlier TransferData: there were none.
-    {"NoASMEZI", "recording_asme_no_zi", false, false, false},
-    {"NoASMECC", "recording_asme_no_cc", true, false, false},
+    {"NoASMEZI", "recording_asme_no_zi", false, false, false, true},
+    {"NoASMECC", "recording_asme_no_cc", true, false, false, false},
 };
 
 class MissingEntryPointTest : public ::testing::TestWithParam<MissingEngineCase> {};
@@ -70,6 +71,7 @@ TEST_P(MissingEntryPointTest, AnswersQuietlyAndTransfersNothing)
         LinkJournal::Clear();
         EXPECT_EQ(engine->CheckData(&scalars, nullptr), c.CheckAnswer);
         EXPECT_EQ(LinkJournal::Count("ScalarMap::operator[]") > 0, c.CheckReachesMap);
+        EXPECT_EQ(engine->CheckData(nullptr, nullptr), c.CheckWithoutMapAnswer);
     });
 }
 
@@ -87,7 +89,9 @@ TEST(EngineBinding, NullScalarMapStillCallsTheEntryPoints)
     });
 }
 
-TEST(EngineBinding, EngineThatHandsOverNoBlocksGetsNothingAndCheckFails)
+// Without blocks nothing can come back into a map: a check with one fails, a check without
+// one has nothing to move and succeeds once ASMECC has run.
+TEST(EngineBinding, EngineThatHandsOverNoBlocksGetsNothingAndOnlyACheckWithAMapFails)
 {
     RunInInstallation(StandardLayout("recording_asme_silent"), [](const Installation& installation) {
         ScalarMap scalars;
@@ -98,6 +102,8 @@ TEST(EngineBinding, EngineThatHandsOverNoBlocksGetsNothingAndCheckFails)
         EXPECT_FALSE(engine->CheckData(&scalars, nullptr));
         EXPECT_EQ(installation.JournalCount("ASMECC"), 1u);
         EXPECT_EQ(LinkJournal::Count("ScalarMap::operator[]"), 0u);
+        EXPECT_TRUE(engine->CheckData(nullptr, nullptr));
+        EXPECT_EQ(installation.JournalCount("ASMECC"), 2u);
     });
 }
 
@@ -143,5 +149,64 @@ TEST(EngineBinding, NewBlocksFromASecondASMEZIRedirectLaterTransfers)
         EXPECT_EQ(Read(scalars, "DesPressSS"), (HeldValue{3.0, SourceEngine, 6}));
     });
 }
+
+// How the code module is released after a TransferData has handed over its blocks.
+struct ReleaseCase {
+    const char* Label;
+    bool AnotherObjectAlive;  // which holds its own reference of the code module
+    bool ByExecute;           // else the last object is destroyed and a new one made
+    bool ModuleStays;
+};
+
+void PrintTo(const ReleaseCase& c, std::ostream* out) { *out << c.Label; }
+
+const ReleaseCase kReleases[] = {
+    {"ExecuteUnloadsTheModule", false, true, false},
+    {"ExecuteWithAnotherObjectAlive", true, true, true},
+    {"LastObjectDestroyed", false, false, false},
+};
+
+class CodeModuleReleaseTest : public ::testing::TestWithParam<ReleaseCase> {};
+
+// Blocks of an unloaded engine are forgotten: a CheckData before the next TransferData
+// moves nothing into the host's map. Blocks of an engine still loaded stay in use.
+TEST_P(CodeModuleReleaseTest, CheckDataUsesOnlyBlocksOfTheLoadedEngine)
+{
+    const ReleaseCase& c = GetParam();
+    RunInInstallation(StandardLayout(), [&](const Installation& installation) {
+        const auto engineFile = installation.EnginePath("XEQ/ASME.DLL");
+        ScalarMap scalars;
+        HoldScalar(scalars, "DesPressSS", 5.0, SourceEngine);
+        auto engine = std::make_unique<COrvelEngine>();
+        auto other = c.AnotherObjectAlive ? std::make_unique<COrvelEngine>() : nullptr;
+        ASSERT_TRUE(engine->TransferData(&scalars, nullptr));
+        ScalarLink* link = scalars["DesPressSS"];
+        link->set_status(9);
+        link->Destroy();
+
+        if (c.ByExecute) {
+            engine->Execute();
+        } else {
+            engine.reset();
+            engine = std::make_unique<COrvelEngine>();
+        }
+        ASSERT_EQ(installation.JournalCount("unload ASME"), c.ModuleStays ? 0u : 1u);
+        if (c.ModuleStays) {
+            const RecordingEngine blocks(engineFile);
+            blocks.Values()[kDesPressSSSlot] = 3.0f;
+            blocks.Statuses()[kDesPressSSSlot].Code = 6;
+        }
+        EXPECT_EQ(engine->CheckData(&scalars, nullptr), c.ModuleStays);
+        const HostScalar host = ReadScalar(scalars, "DesPressSS");
+        EXPECT_EQ(host.Value, c.ModuleStays ? 3.0 : 5.0);
+        EXPECT_EQ(host.Status, c.ModuleStays ? 6 : 9);
+
+        EXPECT_TRUE(engine->TransferData(&scalars, nullptr));
+        EXPECT_TRUE(engine->CheckData(&scalars, nullptr)) << "the blocks handed over again";
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Releases, CodeModuleReleaseTest, ::testing::ValuesIn(kReleases),
+                         [](const auto& testParam) { return std::string(testParam.param.Label); });
 
 }  // namespace

@@ -165,6 +165,16 @@ std::string MainProgramPath()
     }
 }
 
+void* OpenModuleHolding(const void* address)
+{
+    const link_map* module = ModuleHolding(address);
+    if (module == nullptr)
+        return nullptr;
+    // The main program's name is empty; the loader matches any other by the name it keeps.
+    const bool mainProgram = module->l_name == nullptr || module->l_name[0] == '\0';
+    return dlopen(mainProgram ? nullptr : module->l_name, RTLD_NOW | RTLD_NOLOAD);
+}
+
 void* OpenLoadedModule(std::string_view name)
 {
     const bool byFullPath = name.find('/') != std::string_view::npos;

@@ -22,3 +22,7 @@ std::string MainProgramPath();
 // case, or, when the name holds a folder, whose full path does; null when none is loaded.
 // The name separates folders with '/'.
 void* OpenLoadedModule(std::string_view name);
+
+// A new reference to the loaded module (the main program included) whose segments hold the
+// address; null when none does.
+void* OpenModuleHolding(const void* address);

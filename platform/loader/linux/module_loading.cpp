@@ -1,5 +1,5 @@
-// LoadLibraryA, FreeLibrary, GetProcAddress, GetModuleHandleA and GetModuleFileNameA over
-// the dynamic loader.
+// LoadLibraryA, FreeLibrary, GetProcAddress, GetModuleHandleA, GetModuleHandleExA,
+// GetModuleFileNameA and GetShortPathNameA over the dynamic loader.
 #include "platform/loader/module_loading.h"
 
 #include "platform/last_error.h"
@@ -23,7 +23,18 @@ DWORD CopyCut(const std::string& text, LPSTR buffer, DWORD size)
     const std::size_t copied = std::min<std::size_t>(text.size(), size - 1);
     std::memmove(buffer, text.data(), copied);
     buffer[copied] = '\0';
-    return copied < text.size() ? size : static_cast<DWORD>(copied);
+    if (copied == text.size())
+        return static_cast<DWORD>(copied);
+    SetLastError(ERROR_INSUFFICIENT_BUFFER);
+    return size;
+}
+
+BOOL FailedHandleRequest(HMODULE* module, DWORD error)
+{
+    if (module != nullptr)
+        *module = nullptr;
+    SetLastError(error);
+    return FALSE;
 }
 
 // Whether the path is too long for the platform's ANSI calls; if so, says so as they do.
@@ -64,13 +75,30 @@ FARPROC GetProcAddress(HMODULE module, LPCSTR procName)
 
 HMODULE GetModuleHandleA(LPCSTR moduleName)
 {
-    if (moduleName == nullptr)
-        return static_cast<HMODULE>(dlopen(nullptr, RTLD_NOW));
-    // The handle of a module already loaded; give back the reference this look-up took.
-    void* handle = OpenLoadedModule(WithForwardSlashes(moduleName));
-    if (handle != nullptr)
+    HMODULE module = nullptr;
+    GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT, moduleName, &module);
+    return module;
+}
+
+BOOL GetModuleHandleExA(DWORD flags, LPCSTR moduleName, HMODULE* module)
+{
+    constexpr DWORD offered = GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT | GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS;
+    if (module == nullptr || (flags & ~offered) != 0)
+        return FailedHandleRequest(module, ERROR_INVALID_PARAMETER);
+    void* handle = nullptr;
+    if ((flags & GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS) != 0)
+        handle = OpenModuleHolding(moduleName);
+    else if (moduleName == nullptr)
+        handle = dlopen(nullptr, RTLD_NOW);
+    else
+        handle = OpenLoadedModule(WithForwardSlashes(moduleName));
+    if (handle == nullptr)
+        return FailedHandleRequest(module, ERROR_MOD_NOT_FOUND);
+    // The look-up took a reference; it is given back unless the caller asked for one.
+    if ((flags & GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT) != 0)
         dlclose(handle);
-    return static_cast<HMODULE>(handle);
+    *module = static_cast<HMODULE>(handle);
+    return TRUE;
 }
 
 DWORD GetModuleFileNameA(HMODULE module, LPSTR fileName, DWORD size)

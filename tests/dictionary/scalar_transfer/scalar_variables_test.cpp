@@ -3,6 +3,7 @@
 #include "dictionary/scalar_variables.h"
 #include "link/LinkJournal.h"
 #include "link/UnmanagedEngineWrapper.h"
+#include "tests/support/engine_blocks_of_the_test.h"
 #include "tests/support/host_values.h"
 
 #include <gtest/gtest.h>
@@ -22,8 +23,6 @@ protected:
     {
         for (float& value : values)
             value = NoValue;
-        ValueBlockAddress = values;
-        StatusBlockAddress = statuses;
         LinkJournal::Clear();
     }
     void TearDown() override { LinkJournal::Disable(); }
@@ -39,6 +38,7 @@ protected:
 
     float values[SlotCount] = {};
     StatusEntry statuses[SlotCount] = {};
+    const EngineBlocksOfTheTest blocks{values, statuses};
     ScalarMap map;
 };
 
@@ -83,6 +83,20 @@ TEST_F(ScalarVariablesWalk, PassesItsForceFlagToEveryEntry)
     }
     EXPECT_EQ(Read(map, "DesTempSS").Value, 410.0);
     EXPECT_EQ(Read(map, "DesPressSS").Value, 2.5e6);
+}
+
+// Before the engine has handed over any block, neither direction addresses engine memory:
+// the host's value and source stay as they were.
+TEST(ScalarVariablesBeforeAnyBlock, NeitherDirectionChangesTheHost)
+{
+    ASSERT_FALSE(BlockAddressesHandedOver());
+    ScalarMap map;
+    HoldScalar(map, "DesPressSS", 2.0e6, SourceEngine);
+    TransferScalarVariables(&map, HostToEngine, 0);
+    TransferScalarVariables(&map, EngineToHost, 1);
+    const HostScalar host = ReadScalar(map, "DesPressSS");
+    EXPECT_EQ(host.Value, 2.0e6);
+    EXPECT_EQ(host.Source, SourceEngine);
 }
 
 }  // namespace

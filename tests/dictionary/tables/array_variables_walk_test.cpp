@@ -8,6 +8,7 @@
 
 #include "dictionary/engine_blocks.h"
 #include "link/LinkJournal.h"
+#include "tests/support/engine_blocks_of_the_test.h"
 
 #include <gtest/gtest.h>
 
@@ -105,8 +106,7 @@ TEST(ArrayVariablesTransfer, LeavesTheEngineBlocksAlone)
 {
     std::vector<float> values(SlotCount, 3.0f);
     std::vector<StatusEntry> statuses(SlotCount, StatusEntry{7, {1, 2, 3, 4}});
-    ValueBlockAddress = values.data();
-    StatusBlockAddress = statuses.data();
+    const EngineBlocksOfTheTest blocks(values.data(), statuses.data());
     ScalarMap map;
     Hold(map, NamesOf(ArrayVariableTable), HeldValue{});
 
@@ -120,8 +120,6 @@ TEST(ArrayVariablesTransfer, LeavesTheEngineBlocksAlone)
     EXPECT_EQ(Read(map, "PartNumber"), HeldValue{});
     EXPECT_TRUE(AllZero(LocalValueBlock, sizeof LocalValueBlock));
     EXPECT_TRUE(AllZero(LocalStatusBlock, sizeof LocalStatusBlock));
-    ValueBlockAddress = nullptr;
-    StatusBlockAddress = nullptr;
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "dictionary/engine_blocks.h"
 #include "link/LinkJournal.h"
+#include "tests/support/engine_blocks_of_the_test.h"
 
 #include <gtest/gtest.h>
 
@@ -93,8 +94,7 @@ TEST(ScalarResultsTransfer, ANameOfTheScalarVariableTableGetsZeroNotItsSlotsValu
 {
     std::vector<float> values(SlotCount, 123.0f);
     std::vector<StatusEntry> statuses(SlotCount, StatusEntry{7, {}});
-    ValueBlockAddress = values.data();
-    StatusBlockAddress = statuses.data();
+    const EngineBlocksOfTheTest blocks(values.data(), statuses.data());
     ScalarMap map;
     Hold(map, "DesPressSS", HeldValue{5.0, SourceEngine, 0});
 
@@ -104,8 +104,6 @@ TEST(ScalarResultsTransfer, ANameOfTheScalarVariableTableGetsZeroNotItsSlotsValu
     EXPECT_TRUE(std::all_of(values.begin(), values.end(), [](float v) { return v == 123.0f; }));
     EXPECT_TRUE(std::all_of(statuses.begin(), statuses.end(), [](const StatusEntry& s) { return s.Code == 7; }));
     EXPECT_TRUE(ResultBlockIsZero());
-    ValueBlockAddress = nullptr;
-    StatusBlockAddress = nullptr;
 }
 
 TEST(ScalarResultsTransfer, NamesAreLookedUpExactlyAsWritten)

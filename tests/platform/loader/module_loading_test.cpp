@@ -88,11 +88,108 @@ TEST(ModuleLoading, HandleAndFileNameOfALoadedModule)
     EXPECT_EQ(std::string(path, length), kEngine.string());
 
     char small[8];
+    SetLastError(0);
     EXPECT_EQ(GetModuleFileNameA(module, small, sizeof small), sizeof small) << "a cut path answers the size";
-    EXPECT_EQ(std::strlen(small), sizeof small - 1);
+    EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
+    EXPECT_EQ(std::string(small), kEngine.string().substr(0, sizeof small - 1)) << "cut and terminated";
     FreeLibrary(module);
 
     EXPECT_EQ(std::string(path, GetModuleFileNameA(nullptr, path, sizeof path)), fs::read_symlink("/proc/self/exe"));
+}
+
+int FunctionOfTheMainProgram() { return 0; }
+
+// The module that holds an address, as a host finds its own module whatever name it was
+// loaded by: the handle that loading it gave, the main program's for an address of its own,
+// none for memory of no module.
+TEST(ModuleLoading, HandleOfTheModuleHoldingAnAddress)
+{
+    constexpr DWORD fromAddress = GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT;
+    HMODULE module = LoadLibraryA(kEngine.c_str());
+    ASSERT_NE(module, nullptr);
+    const auto address = [](auto pointer) { return reinterpret_cast<LPCSTR>(pointer); };
+    HMODULE found = nullptr;
+    EXPECT_TRUE(GetModuleHandleExA(fromAddress, address(GetProcAddress(module, "ASMEZI")), &found));
+    EXPECT_EQ(found, module);
+    const auto dataOfTheModule = EntryPointAs<float* (*)(int)>(GetProcAddress(module, "RecordingValueBlock"))(0);
+    EXPECT_TRUE(GetModuleHandleExA(fromAddress, address(dataOfTheModule + 10), &found));
+    EXPECT_EQ(found, module) << "an address of the module's data";
+    EXPECT_TRUE(GetModuleHandleExA(fromAddress, address(&FunctionOfTheMainProgram), &found));
+    EXPECT_EQ(found, GetModuleHandleA(nullptr));
+    FreeLibrary(module);
+
+    const std::vector<char> memoryOfNoModule(64);
+    found = module;
+    SetLastError(0);
+    EXPECT_FALSE(GetModuleHandleExA(fromAddress, memoryOfNoModule.data(), &found));
+    EXPECT_EQ(found, nullptr);
+    EXPECT_EQ(GetLastError(), ERROR_MOD_NOT_FOUND);
+}
+
+struct HandleReferenceCase {
+    const char* Label;
+    DWORD Flags;
+    bool ByAddress;
+    bool TakesAReference;
+};
+
+void PrintTo(const HandleReferenceCase& c, std::ostream* out) { *out << c.Label; }
+
+class ModuleHandleReference : public ::testing::TestWithParam<HandleReferenceCase> {};
+
+TEST_P(ModuleHandleReference, IsTakenUnlessAskedNot)
+{
+    const HandleReferenceCase& c = GetParam();
+    HMODULE module = LoadLibraryA(kEngine.c_str());
+    ASSERT_NE(module, nullptr);
+    const LPCSTR name = c.ByAddress ? reinterpret_cast<LPCSTR>(GetProcAddress(module, "ASMEZI")) : "RECORDING_ASME.dll";
+    HMODULE found = nullptr;
+    ASSERT_TRUE(GetModuleHandleExA(c.Flags, name, &found));
+    EXPECT_EQ(found, module);
+    FreeLibrary(module);
+    EXPECT_EQ(GetModuleHandleA("recording_asme.DLL") != nullptr, c.TakesAReference);
+    if (c.TakesAReference)
+        FreeLibrary(found);
+    EXPECT_EQ(GetModuleHandleA("recording_asme.DLL"), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Flags, ModuleHandleReference,
+    ::testing::Values(
+        HandleReferenceCase{"ByName", 0, false, true},
+        HandleReferenceCase{"ByNameUnchanged", GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT, false, false},
+        HandleReferenceCase{"ByAddress", GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS, true, true},
+        HandleReferenceCase{"ByAddressUnchanged",
+                            GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT, true,
+                            false}),
+    [](const auto& testParam) { return std::string(testParam.param.Label); });
+
+// What the platform refuses, as it refuses it; and a module not loaded.
+TEST(ModuleLoading, HandleRequestsThatFail)
+{
+    struct Request {
+        DWORD Flags;
+        LPCSTR Name;
+        bool WithHandle;
+        DWORD Error;
+    };
+    const Request requests[] = {
+        {GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT, "NoSuchModule.DLL", true, ERROR_MOD_NOT_FOUND},
+        {GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT, nullptr, false, ERROR_INVALID_PARAMETER},
+        {GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT | GET_MODULE_HANDLE_EX_FLAG_PIN, nullptr, true,
+         ERROR_INVALID_PARAMETER},
+        {GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT | 0x10, nullptr, true, ERROR_INVALID_PARAMETER},
+    };
+    for (const Request& request : requests) {
+        HMODULE found = GetModuleHandleA(nullptr);
+        SetLastError(0);
+        EXPECT_FALSE(GetModuleHandleExA(request.Flags, request.Name, request.WithHandle ? &found : nullptr))
+            << request.Flags;
+        if (request.WithHandle) {
+            EXPECT_EQ(found, nullptr) << request.Flags;
+        }
+        EXPECT_EQ(GetLastError(), request.Error) << request.Flags;
+    }
 }
 
 TEST(ModuleLoading, ShortPathIsThePathItselfInPlace)
