@@ -176,7 +176,7 @@ TEST_P(CodeModuleReleaseTest, CheckDataUsesOnlyBlocksOfTheLoadedEngine)
     RunInInstallation(StandardLayout(), [&](const Installation& installation) {
         const auto engineFile = installation.EnginePath("XEQ/ASME.DLL");
         ScalarMap scalars;
-        HoldScalar(scalars, "DesPressSS", 5.0, SourceEngine);
+        Hold(scalars, "DesPressSS", {5.0, SourceEngine});
         auto engine = std::make_unique<COrvelEngine>();
         auto other = c.AnotherObjectAlive ? std::make_unique<COrvelEngine>() : nullptr;
         ASSERT_TRUE(engine->TransferData(&scalars, nullptr));
@@ -197,7 +197,7 @@ TEST_P(CodeModuleReleaseTest, CheckDataUsesOnlyBlocksOfTheLoadedEngine)
             blocks.Statuses()[kDesPressSSSlot].Code = 6;
         }
         EXPECT_EQ(engine->CheckData(&scalars, nullptr), c.ModuleStays);
-        const HostScalar host = ReadScalar(scalars, "DesPressSS");
+        const HeldValue host = Read(scalars, "DesPressSS");
         EXPECT_EQ(host.Value, c.ModuleStays ? 3.0 : 5.0);
         EXPECT_EQ(host.Status, c.ModuleStays ? 6 : 9);
 

@@ -91,10 +91,10 @@ TEST(ScalarVariablesBeforeAnyBlock, NeitherDirectionChangesTheHost)
 {
     ASSERT_FALSE(BlockAddressesHandedOver());
     ScalarMap map;
-    HoldScalar(map, "DesPressSS", 2.0e6, SourceEngine);
+    Hold(map, "DesPressSS", {2.0e6, SourceEngine});
     TransferScalarVariables(&map, HostToEngine, 0);
     TransferScalarVariables(&map, EngineToHost, 1);
-    const HostScalar host = ReadScalar(map, "DesPressSS");
+    const HeldValue host = Read(map, "DesPressSS");
     EXPECT_EQ(host.Value, 2.0e6);
     EXPECT_EQ(host.Source, SourceEngine);
 }
