@@ -32,7 +32,7 @@ std::int32_t OpenTrimmed(const std::int32_t* unit, const char* name, std::uint32
 
 // No exception may unwind into the engine's Fortran frames: exhausted memory is a failure.
 template <typename Operation>
-std::int32_t Answer(Operation operation)
+std::int32_t ZeroOnExhaustedMemory(Operation operation)
 {
     try {
         return operation();
@@ -49,7 +49,7 @@ std::int32_t UnitOpen(const std::int32_t* unit, const char* name, std::uint32_t 
 {
     if (IsStorageAttached() == 0)
         return plainunitopen_(unit, name, mode, name_length);
-    return Answer([&] { return OpenTrimmed(unit, name, name_length, mode, &OpenExistingUnitStream); });
+    return ZeroOnExhaustedMemory([&] { return OpenTrimmed(unit, name, name_length, mode, &OpenExistingUnitStream); });
 }
 
 std::int32_t UnitCreate(const std::int32_t* unit, const char* name, std::uint32_t name_length,
@@ -57,14 +57,14 @@ std::int32_t UnitCreate(const std::int32_t* unit, const char* name, std::uint32_
 {
     if (IsStorageAttached() == 0)
         return 0;
-    return Answer([&] { return OpenTrimmed(unit, name, name_length, mode, &CreateUnitStream); });
+    return ZeroOnExhaustedMemory([&] { return OpenTrimmed(unit, name, name_length, mode, &CreateUnitStream); });
 }
 
 std::int32_t UnitWriteText(const std::int32_t* unit, const char* text, std::uint32_t text_length)
 {
     if (IsStorageAttached() == 0 || text_length > LargestCount)
         return 0;
-    return Answer([&] { return WriteUnitText(*unit, text, static_cast<std::int32_t>(text_length)); });
+    return ZeroOnExhaustedMemory([&] { return WriteUnitText(*unit, text, static_cast<std::int32_t>(text_length)); });
 }
 
 std::int32_t UnitReadText(const std::int32_t* unit, char* buffer, std::uint32_t buffer_length)
