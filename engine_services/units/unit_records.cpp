@@ -17,6 +17,10 @@ namespace {
 // locale.
 constexpr LCID RecordLocale = 0x0409;
 
+// A record's text is converted with the calling thread's ANSI code page when it is written
+// and when it is read, so that it reads back as it was written.
+constexpr UINT RecordTextCodePage = CP_THREAD_ACP;
+
 HRESULT ChangeRecordType(VARIANT& value, VARTYPE vt)
 {
     return VariantChangeTypeEx(&value, &value, RecordLocale, VARIANT_NOUSEROVERRIDE, vt);
@@ -153,13 +157,13 @@ bool DeliverText(VARIANT& value, char* buffer, std::uint32_t length)
     std::string narrow;
     if (units > 0) {
         // A text the code page cannot convert is not delivered.
-        const int bytes =
-            WideCharToMultiByte(CP_ACP, 0, value.bstrVal, static_cast<int>(units), nullptr, 0, nullptr, nullptr);
+        const int bytes = WideCharToMultiByte(RecordTextCodePage, 0, value.bstrVal, static_cast<int>(units), nullptr,
+                                              0, nullptr, nullptr);
         if (bytes <= 0)
             return false;
         narrow.assign(static_cast<std::size_t>(bytes), '\0');
-        WideCharToMultiByte(CP_ACP, 0, value.bstrVal, static_cast<int>(units), narrow.data(), bytes, nullptr,
-                            nullptr);
+        WideCharToMultiByte(RecordTextCodePage, 0, value.bstrVal, static_cast<int>(units), narrow.data(), bytes,
+                            nullptr, nullptr);
     }
     narrow.resize(std::max(narrow.size(), n), '\0');
     std::memcpy(buffer, narrow.data(), n);
@@ -221,7 +225,7 @@ std::int32_t WriteUnitText(std::int32_t unit, const char* text, std::int32_t len
     std::basic_string<WCHAR> wide(narrow.size() + 1, WCHAR{});
     // The count includes the terminator: 0 means the code page could not convert the text,
     // which is then not written.
-    const int units = MultiByteToWideChar(CP_THREAD_ACP, 0, narrow.c_str(), -1, wide.data(),
+    const int units = MultiByteToWideChar(RecordTextCodePage, 0, narrow.c_str(), -1, wide.data(),
                                           static_cast<int>(wide.size()));
     if (units == 0)
         return 0;
