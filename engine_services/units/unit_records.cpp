@@ -1,7 +1,6 @@
 // Records of a unit's stream: VARIANT images and the texts that follow them.
 #include "engine_services/units/unit_records.h"
 
-#include <algorithm>
 #include <cstring>
 #include <new>
 #include <string>
@@ -16,6 +15,10 @@ namespace {
 // conversion of a record takes the en-US forms without user overrides, whatever the user's
 // locale.
 constexpr LCID RecordLocale = 0x0409;
+
+// A record's text is converted with the calling thread's ANSI code page when it is written
+// and when it is read, so that it reads back as it was written.
+constexpr UINT RecordTextCodePage = CP_THREAD_ACP;
 
 HRESULT ChangeRecordType(VARIANT& value, VARTYPE vt)
 {
@@ -139,8 +142,24 @@ std::int32_t ReadConvertedInto(std::int32_t unit, VARTYPE vt, Deliver deliver)
     return result;
 }
 
-// The record's text as narrow text, its first units up to `length` at the start of the
-// buffer; where the narrow text is shorter, zero bytes fill up to that count.
+// The bytes of the narrow text's first characters that fit in `room`: a character of two
+// bytes fits whole or not at all.
+std::size_t WholeCharacterBytes(const std::string& narrow, std::size_t room)
+{
+    std::size_t bytes = 0;
+    while (bytes < narrow.size()) {
+        const BYTE first = static_cast<BYTE>(narrow[bytes]);
+        const std::size_t next = bytes + (IsDBCSLeadByteEx(RecordTextCodePage, first) ? 2 : 1);
+        if (next > room || next > narrow.size())
+            break;
+        bytes = next;
+    }
+    return bytes;
+}
+
+// The record's text as narrow text at the start of the buffer: as many of its bytes as the
+// buffer holds, without the first byte of a character whose second byte does not fit (that
+// byte stays blank).
 bool DeliverText(VARIANT& value, char* buffer, std::uint32_t length)
 {
     if (FAILED(ChangeRecordType(value, VT_BSTR)))
@@ -149,20 +168,17 @@ bool DeliverText(VARIANT& value, char* buffer, std::uint32_t length)
     UINT units = 0;
     while (units < stored && value.bstrVal[units] != 0)
         ++units;
-    const std::size_t n = std::min<std::size_t>(length, units);
-    std::string narrow;
-    if (units > 0) {
-        // A text the code page cannot convert is not delivered.
-        const int bytes =
-            WideCharToMultiByte(CP_ACP, 0, value.bstrVal, static_cast<int>(units), nullptr, 0, nullptr, nullptr);
-        if (bytes <= 0)
-            return false;
-        narrow.assign(static_cast<std::size_t>(bytes), '\0');
-        WideCharToMultiByte(CP_ACP, 0, value.bstrVal, static_cast<int>(units), narrow.data(), bytes, nullptr,
-                            nullptr);
-    }
-    narrow.resize(std::max(narrow.size(), n), '\0');
-    std::memcpy(buffer, narrow.data(), n);
+    if (units == 0)
+        return true;
+    // A text the code page cannot convert is not delivered.
+    const int bytes = WideCharToMultiByte(RecordTextCodePage, 0, value.bstrVal, static_cast<int>(units), nullptr, 0,
+                                          nullptr, nullptr);
+    if (bytes <= 0)
+        return false;
+    std::string narrow(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(RecordTextCodePage, 0, value.bstrVal, static_cast<int>(units), narrow.data(), bytes, nullptr,
+                        nullptr);
+    std::memcpy(buffer, narrow.data(), WholeCharacterBytes(narrow, length));
     return true;
 }
 
@@ -221,7 +237,7 @@ std::int32_t WriteUnitText(std::int32_t unit, const char* text, std::int32_t len
     std::basic_string<WCHAR> wide(narrow.size() + 1, WCHAR{});
     // The count includes the terminator: 0 means the code page could not convert the text,
     // which is then not written.
-    const int units = MultiByteToWideChar(CP_THREAD_ACP, 0, narrow.c_str(), -1, wide.data(),
+    const int units = MultiByteToWideChar(RecordTextCodePage, 0, narrow.c_str(), -1, wide.data(),
                                           static_cast<int>(wide.size()));
     if (units == 0)
         return 0;

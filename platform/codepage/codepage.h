@@ -26,4 +26,9 @@ int MultiByteToWideChar(UINT CodePage, DWORD dwFlags, LPCSTR lpMultiByteStr, int
 
 int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int cchWideChar,
                         LPSTR lpMultiByteStr, int cbMultiByte, LPCSTR lpDefaultChar, BOOL* lpUsedDefaultChar);
+
+// Whether the byte may start a character of two bytes: never in the code pages here (the
+// platform has such characters only in its double-byte code pages). A code page that is not
+// available answers FALSE as well, with ERROR_INVALID_PARAMETER.
+BOOL IsDBCSLeadByteEx(UINT CodePage, BYTE TestChar);
 #endif

@@ -57,6 +57,21 @@ TEST_P(PlatformToNarrow, AnswersAsThePlatform)
     }
 }
 
+// Code page 1252 and UTF-8 have no characters of two bytes, so no byte leads one; a code
+// page that is not there answers FALSE too, and says why in the last error.
+TEST(PlatformLeadBytes, NoByteLeadsACharacterOutsideTheDoubleByteCodePages)
+{
+    for (const UINT codePage : {UINT{CP_ACP}, UINT{CP_THREAD_ACP}, UINT{1252}, UINT{CP_UTF8}}) {
+        for (int byte = 0; byte < 256; ++byte) {
+            EXPECT_FALSE(IsDBCSLeadByteEx(codePage, static_cast<BYTE>(byte)))
+                << "code page " << codePage << ", byte " << byte;
+        }
+    }
+    SetLastError(0);
+    EXPECT_FALSE(IsDBCSLeadByteEx(12345, 0x81));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+}
+
 INSTANTIATE_TEST_SUITE_P(Table, PlatformToWide, ::testing::ValuesIn(ToWideCases().begin(), ToWideCases().end()),
                          RowName<::testing::TestParamInfo<ToWideCase>>);
 INSTANTIATE_TEST_SUITE_P(Table, PlatformToNarrow, ::testing::ValuesIn(ToNarrowCases().begin(), ToNarrowCases().end()),

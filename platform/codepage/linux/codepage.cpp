@@ -193,3 +193,8 @@ int WideCharToMultiByte(UINT CodePage, DWORD dwFlags, LPCWSTR lpWideCharStr, int
     }
     return sink.Result();
 }
+
+BOOL IsDBCSLeadByteEx(UINT CodePage, BYTE)
+{
+    return EncodingOf(CodePage) == Encoding::Unsupported ? Fail(ERROR_INVALID_PARAMETER) : FALSE;
+}

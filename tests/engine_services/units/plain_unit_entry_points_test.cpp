@@ -4,10 +4,14 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <fstream>
+#include <limits>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "engine_services/units/plain_units.h"
 #include "engine_services/units/unit_entry_points.h"
 #include "tests/engine_services/units/storage_fixture.h"
 #include "tests/engine_services/units/unit_calls.h"
@@ -107,6 +111,55 @@ TEST_F(PlainUnits, ErrorsAreAnsweredWithoutEndingTheProcess)
     EXPECT_EQ(UnitClose(&negative), 0);
     std::string buffer(8, '#');
     EXPECT_EQ(Read(-7, buffer), 0) << "a read error answers 0";
+}
+
+// What a unit operation answers, and what a read left in its buffer.
+struct Outcome {
+    std::int32_t answer;
+    std::string buffer;
+    bool operator==(const Outcome&) const = default;
+};
+
+void PrintTo(const Outcome& outcome, std::ostream* os)
+{
+    *os << outcome.answer << " with the buffer \"" << outcome.buffer << '"';
+}
+
+// The run-time numbers its internal units -1 and -2: a statement on one of them, with no
+// file behind it, ends the process. Every negative unit is answered as the run-time answers
+// one that it never handed out, such as -3.
+TEST_F(PlainUnits, EveryNegativeUnitIsAnsweredAsTheRunTimeAnswersAnOrdinaryOne)
+{
+    const std::string path = File("x.txt", "X\n");
+    const std::int32_t mode = 0;
+    const struct {
+        const char* what;
+        std::function<Outcome(std::int32_t)> entry;
+        std::function<Outcome(std::int32_t)> plain;
+    } operations[] = {
+        {"rewind", [](std::int32_t unit) { return Outcome{UnitRewind(&unit), ""}; },
+         [](std::int32_t unit) { return Outcome{plainunitrewind_(&unit), ""}; }},
+        {"backspace", [](std::int32_t unit) { return Outcome{UnitBackspace(&unit), ""}; },
+         [](std::int32_t unit) { return Outcome{plainunitbackspace_(&unit), ""}; }},
+        {"close", [](std::int32_t unit) { return Outcome{UnitClose(&unit), ""}; },
+         [](std::int32_t unit) { return Outcome{plainunitclose_(&unit), ""}; }},
+        {"read",
+         [](std::int32_t unit) {
+             std::string buffer(8, '#');
+             return Outcome{Read(unit, buffer), buffer};
+         },
+         [](std::int32_t unit) {
+             std::string buffer(8, '#');
+             return Outcome{plainunitreadtext_(&unit, buffer.data(), buffer.size()), buffer};
+         }},
+        {"open", [&](std::int32_t unit) { return Outcome{OpenUnit(unit, path), ""}; },
+         [&](std::int32_t unit) { return Outcome{plainunitopen_(&unit, path.data(), &mode, path.size()), ""}; }},
+    };
+    for (const auto& operation : operations) {
+        const Outcome ordinary = operation.plain(-3);
+        for (const std::int32_t unit : {-1, -2, -3, std::numeric_limits<std::int32_t>::min()})
+            EXPECT_EQ(operation.entry(unit), ordinary) << operation.what << " of unit " << unit;
+    }
 }
 
 // The run-time refuses a read past the end-of-file record that was already met: an error,

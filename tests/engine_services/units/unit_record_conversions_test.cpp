@@ -77,6 +77,36 @@ TEST_F(UnitRecordConversions, TextOutsideTheAnsiCodePageReadsByTheBestFit)
     EXPECT_EQ(ReadText(4), "A 8?") << "best fits where the platform has them, else the default character";
 }
 
+#if defined(_WIN32)
+// A thread whose locale is not the system's: on a system of code page 1252, the thread's
+// ANSI code page is Cyrillic (1251).
+class UnitRecordsOnARussianThread : public UnitRecordConversions {
+protected:
+    void SetUp() override
+    {
+        UnitRecordConversions::SetUp();
+        ASSERT_EQ(GetACP(), 1252u) << "the system's ANSI code page";
+        systemLocale = GetThreadLocale();
+        ASSERT_TRUE(SetThreadLocale(0x0419));
+    }
+    void TearDown() override
+    {
+        SetThreadLocale(systemLocale);
+        UnitRecordConversions::TearDown();
+    }
+
+    LCID systemLocale = 0;
+};
+
+TEST_F(UnitRecordsOnARussianThread, TextReadsBackAsTheThreadWroteIt)
+{
+    ASSERT_EQ(WriteUnitText(1, "\xC4\xC0\xCD", 3), 1);
+    EXPECT_EQ(Bytes(1), StringRecord(3, OLESTR("\u0414\u0410\u041D"))) << "stored as Cyrillic";
+    ASSERT_EQ(RewindUnit(1), 1);
+    EXPECT_EQ(ReadText(4), "\xC4\xC0\xCD ");
+}
+#endif
+
 TEST_F(UnitRecordConversions, NumberTextsReadInEveryFormThePlatformReads)
 {
     for (const char* text : {"1,000.5", "(2)", "$ 3", "&HF800", "4-"})

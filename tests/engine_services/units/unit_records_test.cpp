@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
+#include <list>
 #include <string>
 #include <vector>
 
@@ -126,6 +128,31 @@ TEST_F(UnitRecords, AZeroLengthBufferStillConsumesTheRecord)
     ASSERT_EQ(RewindUnit(1), 1);
     EXPECT_EQ(ReadUnitText(1, nullptr, 0), 1);
     EXPECT_EQ(ReadText(6), "SECOND");
+}
+
+TEST_F(UnitRecords, WithoutRoomForTextTheRecordIsConsumedAndNothingIsWritten)
+{
+    ASSERT_EQ(WriteUnitText(1, "FIRST", 5), 1);
+    ASSERT_EQ(WriteUnitDouble(1, 2.5), 1);
+    ASSERT_EQ(WriteUnitText(1, "THIRD", 5), 1);
+    ASSERT_EQ(RewindUnit(1), 1);
+    EXPECT_EQ(ReadUnitText(1, nullptr, 8), 1) << "no buffer, with a length";
+    std::string guard(4, '#');
+    EXPECT_EQ(ReadUnitText(1, guard.data(), 0), 1) << "a buffer of no bytes";
+    EXPECT_EQ(guard, "####");
+    EXPECT_EQ(ReadText(5), "THIRD");
+}
+
+TEST_F(UnitRecords, ARecordWithoutATextFormAnswersZeroAndCopiesNothing)
+{
+    const std::int32_t code = static_cast<std::int32_t>(0x80020004);  // the platform's "parameter not found"
+    Feed(1, Image(VT_NULL));
+    Feed(1, Image(VT_ERROR, &code, sizeof code));
+    ASSERT_EQ(WriteUnitText(1, "NEXT", 4), 1);
+    ASSERT_EQ(RewindUnit(1), 1);
+    EXPECT_EQ(ReadText(4, 0), "    ") << "a null record";
+    EXPECT_EQ(ReadText(4, 0), "    ") << "an error record";
+    EXPECT_EQ(ReadText(4), "NEXT") << "each record was consumed";
 }
 
 TEST_F(UnitRecords, UnboundUnitsReadAndWriteNothing)
@@ -281,6 +308,99 @@ TEST_F(UnitRecords, AStringRecordKeepsNoAddressOfTheWriter)
     const auto bytes = Bytes(1);
     for (std::size_t i = 8; i < 24; ++i)
         EXPECT_EQ(bytes[i], 0) << i;
+}
+
+#if defined(_WIN32)
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wnon-virtual-dtor"
+#endif
+// A stream of the storage whose n-th Write answers a given HRESULT: a failure writes
+// nothing, a success writes as any other.
+class StreamAnsweringItsNthWrite : public ForwardingStream {
+public:
+    StreamAnsweringItsNthWrite(IStream* inner, int nth, HRESULT answer)
+        : ForwardingStream(inner), nth_(nth), answer_(answer)
+    {
+    }
+    HRESULT Write(const void* pv, ULONG cb, ULONG* put) override
+    {
+        if (++writes != nth_)
+            return ForwardingStream::Write(pv, cb, put);
+        if (SUCCEEDED(answer_)) {
+            const HRESULT written = ForwardingStream::Write(pv, cb, put);
+            return FAILED(written) ? written : answer_;
+        }
+        if (put != nullptr)
+            *put = 0;
+        return answer_;
+    }
+
+    int writes = 0;
+
+private:
+    int nth_;
+    HRESULT answer_;
+};
+#if defined(_WIN32)
+#pragma GCC diagnostic pop
+#endif
+
+class UnitRecordsOnAStreamWhoseWriteFails : public UnitRecords {
+protected:
+    void TearDown() override
+    {
+        // The bound entries release their streams through the wrappers.
+        UnitTable.clear();
+        UnitRecords::TearDown();
+    }
+    // Unit 1 bound to a new stream of the storage whose n-th Write answers `answer`.
+    StreamAnsweringItsNthWrite& BindAnsweringNthWrite(int nth, HRESULT answer)
+    {
+        EXPECT_EQ(CreateUnitStream(1, "CASE.DAT", 8, ReadWriteExclusive | STGM_CREATE), 1);
+        UnitEntry& entry = UnitTable.back();
+        StreamAnsweringItsNthWrite& wrapper = wrappers.emplace_back(entry.stream, nth, answer);
+        entry.stream = &wrapper;
+        return wrapper;
+    }
+
+    std::list<StreamAnsweringItsNthWrite> wrappers;
+};
+
+// The record ends at the first write that fails: the writes before it stay in the stream, and
+// none follows it. A write counts by its HRESULT alone, so S_FALSE lets the record go on.
+TEST_F(UnitRecordsOnAStreamWhoseWriteFails, TheRecordEndsAtTheFailedWrite)
+{
+    const double number = 1.5;
+    const struct {
+        const char* what;
+        std::function<std::int32_t()> write;
+        std::vector<std::size_t> writeEnds;  // where the record's bytes stand after each write
+        std::vector<BYTE> record;
+    } records[] = {
+        {"text", [] { return WriteUnitText(1, "ABC", 3); }, {24, 28, 34}, StringRecord(3, OLESTR("ABC"))},
+        {"empty text", [] { return WriteUnitText(1, "", 0); }, {24, 28}, StringRecord(0, OLESTR(""))},
+        {"double", [] { return WriteUnitDouble(1, 1.5); }, {24}, Image(VT_R8, &number, sizeof number)},
+    };
+    for (const auto& r : records) {
+        const int writes = static_cast<int>(r.writeEnds.size());
+        for (int nth = 1; nth <= writes; ++nth) {
+            const std::string what = std::string(r.what) + ", write " + std::to_string(nth);
+            StreamAnsweringItsNthWrite& failing = BindAnsweringNthWrite(nth, E_FAIL);
+            EXPECT_EQ(r.write(), 0) << what;
+            EXPECT_EQ(failing.writes, nth) << what << ": no write after the failed one";
+            const std::size_t kept = nth == 1 ? 0 : r.writeEnds[static_cast<std::size_t>(nth - 2)];
+            EXPECT_EQ(Bytes(1), FirstBytes(r.record, kept)) << what;
+
+            StreamAnsweringItsNthWrite& falseAnswer = BindAnsweringNthWrite(nth, S_FALSE);
+            EXPECT_EQ(r.write(), 1) << what << " answering S_FALSE";
+            EXPECT_EQ(falseAnswer.writes, writes) << what << " answering S_FALSE";
+            EXPECT_EQ(Bytes(1), r.record) << what << " answering S_FALSE";
+        }
+        StreamAnsweringItsNthWrite& sound = BindAnsweringNthWrite(writes + 1, E_FAIL);
+        EXPECT_EQ(r.write(), 1) << r.what;
+        EXPECT_EQ(sound.writes, writes) << r.what;
+        EXPECT_EQ(Bytes(1), r.record) << r.what;
+    }
 }
 
 // A value as a caller may hand it over: every byte of the VARIANT that its type does not
