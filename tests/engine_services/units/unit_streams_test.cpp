@@ -130,11 +130,14 @@ TEST_F(UnitStreams, FileNamesThatDifferInLetterCaseOnlyNameOneStream)
         {"F.\xE9", "G.\xC9", "H.\xE9"},  // e acute in the ANSI code page
     };
     for (const auto& c : cases) {
-        if (c.lower[2] != 'e' && RunsUnderWine())
-            continue;  // Wine folds only A to Z in element names; the platform folds this too
         Create(7, c.lower);
         Feed(7, {1, 2, 3});
         EXPECT_EQ(CloseUnitStream(7), 1);
+        if (c.lower[2] != 'e' && RunsUnderWine()) {
+            // Wine's answer, not the platform's: Wine folds only A to Z in element names.
+            EXPECT_EQ(OpenExistingUnitStream(8, c.upper, 3, ReadWriteExclusive), 0) << c.upper;
+            continue;
+        }
         ASSERT_EQ(OpenExistingUnitStream(8, c.upper, 3, ReadWriteExclusive), 1) << c.upper;
         EXPECT_EQ(AtUnitEnd(8), 0) << "the stream holds the bytes written through the other name";
         EXPECT_EQ(CreateUnitStream(9, c.lowerAgain, 3, ReadWriteExclusive), 0) << "a stream of that name exists";
