@@ -4,14 +4,14 @@
 // looked up at every call.
 #include "platform/loader/module_loading.h"
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 inline constexpr char CodeModuleBaseName[] = "ASME";
 inline constexpr char DesignModuleBaseName[] = "ORVEL";
 
 extern HMODULE CodeModuleHandle;
-
-#include <optional>
-#include <string>
-#include <string_view>
 
 // Releases one reference of the code module through CodeModuleHandle, which keeps its
 // value; a null handle releases nothing. When that unloads the module, the blocks it handed

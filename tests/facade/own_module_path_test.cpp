@@ -1,12 +1,15 @@
 // The module's own path as it reads it into a buffer of a given size: here the module that
 // holds the system's code is this test program. A path that fits is given in its short
 // form; one that does not is cut and terminated, and left as read.
+#include "engine/code_module.h"
 #include "engine/install_prefix.h"
+#include "tests/support/installation.h"
 #include "tests/support/processes_and_modules.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -59,5 +62,29 @@ TEST_P(OwnModulePathTest, IsShortenedOnlyWhenItFits)
 
 INSTANTIATE_TEST_SUITE_P(Sizes, OwnModulePathTest, ::testing::ValuesIn(kSizes),
                          [](const auto& testParam) { return std::string(testParam.param.Label); });
+
+// Without its own path the module has no installation, and binds no engine: not the one
+// that the relative path "XEQ\ASME.DLL" would find from the working folder, which could be
+// any installation's.
+TEST(OwnModulePath, WithoutItNoEngineIsBoundFromTheWorkingFolder)
+{
+    InstallationLayout layout;
+    layout.ModuleFolder = "inst/XEQ";
+    layout.Engines = {{"recording_asme", "work/XEQ/ASME.DLL"}};
+    layout.WorkingFolder = "work";
+    layout.HostLinksModule = false;
+    RunInInstallation(layout, [](const Installation& installation) {
+        const std::optional<std::string> prefix = InstallPrefixOfModule(nullptr);
+        EXPECT_FALSE(prefix.has_value());
+        EXPECT_EQ(LoadEngineModule(prefix, CodeModuleBaseName), nullptr);
+        EXPECT_EQ(installation.JournalCount("load ASME"), 0u);
+
+        // The working folder's engine is there to be found by the empty prefix.
+        HMODULE workingFolderEngine = LoadEngineModule(std::string(), CodeModuleBaseName);
+        EXPECT_NE(workingFolderEngine, nullptr);
+        if (workingFolderEngine != nullptr)
+            FreeLibrary(workingFolderEngine);
+    });
+}
 
 }  // namespace
